@@ -44,7 +44,7 @@ def rgb(hexcode):
 
 
 def ramp(stops, t):
-    """Colour at t along a piecewise linear ramp of (position, colour) stops."""
+    """Colour at t along (position, colour) stops, eased between them."""
     if t <= stops[0][0]:
         return stops[0][1]
     for (p0, c0), (p1, c1) in zip(stops, stops[1:]):
@@ -88,12 +88,22 @@ def sd_polygon(points):
             t = clamp01((wx * ex + wy * ey) / (ex * ex + ey * ey))
             dx, dy = wx - ex * t, wy - ey * t
             best = min(best, dx * dx + dy * dy)
-            # Crossing test on the edge decides inside/outside.
+            # Count the edges a leftward ray crosses: odd means inside.
             c1, c2, c3 = y >= yi, y < yj, ex * wy > ey * wx
             if (c1 and c2 and c3) or (not c1 and not c2 and not c3):
                 sign = -sign
             j = i
         return sign * math.sqrt(best)
+    return d
+
+
+def sd_capsule(x0, y0, x1, y1, r):
+    def d(x, y):
+        ex, ey = x1 - x0, y1 - y0
+        wx, wy = x - x0, y - y0
+        den = ex * ex + ey * ey
+        t = clamp01((wx * ex + wy * ey) / den) if den else 0.0
+        return length(wx - ex * t, wy - ey * t) - r
     return d
 
 
@@ -215,7 +225,7 @@ def draw_sidebar():
         x0, y0 = lx + 19 * math.cos(ang), ly + 19 * math.sin(ang)
         ang2 = ang + math.pi / 2 + 0.55
         x1, y1 = x0 + 12 * math.cos(ang2), y0 + 12 * math.sin(ang2)
-        cv.shape(capsule(x0, y0, x1, y1, 0.5), HAZE, 0.16,
+        cv.shape(sd_capsule(x0, y0, x1, y1, 0.5), HAZE, 0.16,
                  (min(x0, x1) - 2, min(y0, y1) - 2, max(x0, x1) + 2, max(y0, y1) + 2))
 
     # Beams: wedges of light fading with distance from the lantern.
@@ -233,18 +243,20 @@ def draw_sidebar():
     cv.shape(lambda x, y: max(ridge(x) - y, y - horizon, x - 92.0), rgb("#2a6f88"), 0.85,
              (0, horizon - 14, 96, horizon + 1), soft=1.2)
     # A thin bright line where sky meets sea.
-    cv.shape(sd_box(0, horizon - 0.4, w, horizon + 0.4), HAZE, 0.55, (0, horizon - 2, w, horizon + 2))
+    cv.shape(sd_box(0, horizon - 0.4, w, horizon + 0.4), HAZE, 0.55,
+             (0, horizon - 2, w, horizon + 2))
 
     # The beam's light lies on the water as a soft band with a few glints;
     # the lamp's own reflection would fall behind the headland.
     cv.shape(sd_box(-20, horizon + 2, 100, horizon + 9), GLOW,
-             lambda x, y: 0.16 * clamp01((x + 20) / 120.0) ** 1.5, (0, horizon - 2, 104, horizon + 14), soft=6.0)
+             lambda x, y: 0.16 * clamp01((x + 20) / 120.0) ** 1.5,
+             (0, horizon - 2, 104, horizon + 14), soft=6.0)
     rng = random.Random(7)
     for _ in range(14):
         gx, gy = rng.uniform(10, 96), rng.uniform(horizon + 2, horizon + 12)
         half = rng.uniform(1.5, 4.5)
         a = 0.35 * clamp01(gx / 96.0)
-        cv.shape(capsule(gx - half, gy, gx + half, gy, 0.45), GLOW, a,
+        cv.shape(sd_capsule(gx - half, gy, gx + half, gy, 0.45), GLOW, a,
                  (gx - half - 2, gy - 2, gx + half + 2, gy + 2))
 
     # Waves: gentle crests getting longer and taller toward the viewer.
@@ -253,7 +265,8 @@ def draw_sidebar():
         amp, k, ph = 0.6 + 2.2 * t, 0.16 - 0.09 * t, i * 1.7
         f = lambda x, y0=y0, amp=amp, k=k, ph=ph: y0 + amp * math.sin(x * k + ph)
         # Crests fade in and out along the line so the sea does not look ruled.
-        along = lambda x, y, k=k, ph=ph, t=t: (0.10 + 0.12 * t) * (0.5 + 0.5 * math.sin(x * k * 0.37 + ph * 2.3))
+        along = lambda x, y, k=k, ph=ph, t=t: ((0.10 + 0.12 * t)
+                                               * (0.5 + 0.5 * math.sin(x * k * 0.37 + ph * 2.3)))
         cv.shape(sd_curve_band(f, 0.7 + 0.6 * t), HAZE, along, (0, y0 - amp - 2, w, y0 + amp + 2))
 
     # Sailboat on the left.
@@ -268,7 +281,7 @@ def draw_sidebar():
     for j in range(4):
         ry = by + 6.5 + j * 3.2
         half = 9.0 - j * 1.5
-        cv.shape(capsule(bx - half, ry, bx + half, ry, 0.5), WHITE, 0.16 - 0.03 * j,
+        cv.shape(sd_capsule(bx - half, ry, bx + half, ry, 0.5), WHITE, 0.16 - 0.03 * j,
                  (bx - half - 2, ry - 2, bx + half + 2, ry + 2))
 
     # The tower goes down first so the headland hides its foot.
@@ -277,33 +290,27 @@ def draw_sidebar():
     # Headland: flat under the tower, falling steeply to the sea on the left,
     # with a rim of light along its crest and boulders at its foot.
     def land(x):
-        return 249.0 + 0.0105 * max(0.0, 118.0 - x) ** 2 - 1.6 * math.sin(x * 0.13) - 0.8 * math.sin(x * 0.37)
+        return (249.0 + 0.0105 * max(0.0, 118.0 - x) ** 2
+                - 1.6 * math.sin(x * 0.13) - 0.8 * math.sin(x * 0.37))
     headland = lambda x, y: (land(x) - y) / 1.15
     cv.shape(headland, lambda x, y: mix(rgb("#0f3352"), ROCK, smoothstep(land(x), land(x) + 14, y)),
              1.0, (36, 236, w, h))
     crest = lambda x, y: abs(y - land(x) - 0.7) / 1.15 - 0.7
-    cv.shape(crest, rgb("#4f9ab2"), lambda x, y: 0.7 * smoothstep(36, 70, x) * (1 - 0.65 * smoothstep(104, 164, x)),
+    cv.shape(crest, rgb("#4f9ab2"),
+             lambda x, y: 0.7 * smoothstep(36, 70, x) * (1 - 0.65 * smoothstep(104, 164, x)),
              (36, 236, w, h))
     for cx, cy, rx, ry in ((46, 296, 7.5, 3.8), (33, 305, 6.0, 3.0), (57, 286, 4.5, 2.4)):
-        boulder = lambda x, y, cx=cx, cy=cy, rx=rx, ry=ry: (length((x - cx) / rx, (y - cy) / ry) - 1.0) * min(rx, ry)
+        boulder = lambda x, y, cx=cx, cy=cy, rx=rx, ry=ry: (
+            (length((x - cx) / rx, (y - cy) / ry) - 1.0) * min(rx, ry))
         cv.shape(boulder, ROCK, 1.0, (cx - rx - 1, cy - ry - 1, cx + rx + 1, cy + ry + 1))
-        cv.shape(lambda x, y, b=boulder, cy=cy: max(abs(b(x, y) + 0.6) - 0.6, y - cy + 0.5), rgb("#4f9ab2"), 0.75,
+        cv.shape(lambda x, y, b=boulder, cy=cy: max(abs(b(x, y) + 0.6) - 0.6, y - cy + 0.5),
+                 rgb("#4f9ab2"), 0.75,
                  (cx - rx - 1, cy - ry - 1, cx + rx + 1, cy + 1))
 
-    # Deepen the lowest band so the wizard's buttons sit against calm colour.
+    # Darken the foot of the picture so it settles into the dialog's lower edge.
     cv.shape(sd_box(-10, h - 60, w + 10, h + 10), SEA_DEEP,
              lambda x, y: 0.55 * smoothstep(h - 60, h, y), (0, h - 60, w, h))
     return cv
-
-
-def capsule(x0, y0, x1, y1, r):
-    def d(x, y):
-        ex, ey = x1 - x0, y1 - y0
-        wx, wy = x - x0, y - y0
-        den = ex * ex + ey * ey
-        t = clamp01((wx * ex + wy * ey) / den) if den else 0.0
-        return length(wx - ex * t, wy - ey * t) - r
-    return d
 
 
 def draw_lighthouse(cv, lx, ly, base):
@@ -317,11 +324,11 @@ def draw_lighthouse(cv, lx, ly, base):
     def body_colour(x, y):
         # Lit from the left: the right flank falls into shade.
         u = (x - lx) / half_at(y)
-        lit = smoothstep(-1.0, 1.0, u)
-        c = mix(WHITE, SHADE, 0.85 * lit)
+        shade = smoothstep(-1.0, 1.0, u)
+        c = mix(WHITE, SHADE, 0.85 * shade)
         for b0, b1 in ((top + 22, top + 34), (top + 58, top + 70)):
             if b0 <= y < b1:
-                c = mix(BAND, rgb("#123f5e"), lit)
+                c = mix(BAND, rgb("#123f5e"), shade)
         return c
 
     tower = sd_polygon([(lx - ht, top), (lx + ht, top), (lx + hb, base + 6), (lx - hb, base + 6)])
@@ -349,7 +356,8 @@ def draw_lighthouse(cv, lx, ly, base):
     # Dome and finial.
     dome = sd_intersect(sd_circle(lx, ly - 6, 7.0), lambda x, y: y - (ly - 6))
     cv.shape(dome, rgb("#0f3150"), 1.0, (lx - 8, ly - 14, lx + 8, ly - 5))
-    cv.shape(capsule(lx, ly - 13, lx, ly - 17, 0.6), rgb("#0f3150"), 1.0, (lx - 2, ly - 18, lx + 2, ly - 12))
+    cv.shape(sd_capsule(lx, ly - 13, lx, ly - 17, 0.6), rgb("#0f3150"), 1.0,
+             (lx - 2, ly - 18, lx + 2, ly - 12))
 
 
 def draw_icon(size):
@@ -364,7 +372,8 @@ def draw_icon(size):
 
     def bg(x, y):
         if y < horizon:
-            return ramp([(0.0, rgb("#0f3766")), (0.7, rgb("#21739a")), (1.0, rgb("#7cc4cf"))], y / horizon)
+            return ramp([(0.0, rgb("#0f3766")), (0.7, rgb("#21739a")), (1.0, rgb("#7cc4cf"))],
+                        y / horizon)
         return ramp([(0.0, rgb("#2a7f95")), (1.0, rgb("#0b2b4d"))], (y - horizon) / (48 - horizon))
     cv.gradient(bg)
 
@@ -388,7 +397,8 @@ def draw_icon(size):
         cv.shape(sd_box(lx - 4.8, top + 8, lx + 4.8, top + 12), BAND)
     cv.shape(sd_box(lx - 5.2 * k, top - 1.2, lx + 5.2 * k, top + 0.8), rgb("#0f3150"))
     cv.shape(sd_box(lx - 3.0 * k, ly - 3.0, lx + 3.0 * k, ly + 3.3), LAMP)
-    cv.shape(sd_intersect(sd_circle(lx, ly - 3.0, 4.0 * k), lambda x, y: y - (ly - 3.0)), rgb("#0f3150"))
+    cv.shape(sd_intersect(sd_circle(lx, ly - 3.0, 4.0 * k), lambda x, y: y - (ly - 3.0)),
+             rgb("#0f3150"))
 
     # One wave line and a sail on the left at the larger sizes.
     cv.shape(sd_curve_band(lambda x: 41.5 + 1.0 * math.sin(x * 0.35), 1.3), rgb("#bfe6ea"),
@@ -399,7 +409,9 @@ def draw_icon(size):
 
     # The tile: a rounded square, transparent outside. Its coverage becomes
     # alpha; colours stay straight (not premultiplied), as ICO wants.
-    tile = sd_round_box(1.0, 1.0, 47.0, 47.0, 9.0)
+    # A one-pixel margin at the larger sizes; at 16 every pixel counts.
+    inset = 0.0 if size < 32 else 1.0 / s
+    tile = sd_round_box(inset, inset, 48.0 - inset, 48.0 - inset, 9.0)
     alpha = []
     for py in range(size):
         for px in range(size):
@@ -454,7 +466,9 @@ def ico_bytes(images):
     offset = 6 + 16 * len(images)
     body = b""
     for size, data in images:
-        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset + len(body))
+        # A width or height of 0 in the directory stands for 256.
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data),
+                           offset + len(body))
         body += data
     return out + body
 

@@ -50,6 +50,9 @@ SECTIONS = [
         "Headings are for convenience only. Words in the singular include "
         "the plural and the other way round, and the word “including” "
         "introduces examples without limiting the general words before it.",
+        "“Affiliate” means any entity that controls, is controlled by or is "
+        "under common control with another entity, where control means "
+        "owning more than half of the voting interests in that entity.",
     ]),
     ("HOW THIS AGREEMENT IS ACCEPTED", [
         "By selecting the option that accepts these terms, or by installing, "
@@ -141,6 +144,10 @@ SECTIONS = [
         "its documentation. Those terms govern your use of the components "
         "concerned; nothing in this agreement restricts any right that they "
         "give you.",
+        "The Maker passes on such components as it received them. To the "
+        "extent that their suppliers give no warranty, the Maker gives none "
+        "either, and sections 19 and 20 apply to them in the same way as to "
+        "the rest of the Software.",
     ]),
     ("PERFORMANCE FIGURES", [
         "You may run tests that measure the performance of the Software for "
@@ -149,6 +156,11 @@ SECTIONS = [
         "reasonable opportunity to review the method used and to comment on "
         "it, unless the law applicable to you gives you that right without "
         "such a condition.",
+        "Where publication is allowed, you must disclose with the results "
+        "the complete configuration of the hardware and software used, and "
+        "you must give the Maker the same right to run comparable tests on "
+        "any product of yours that competes with the Software and to publish "
+        "the results.",
     ]),
     ("EXPORT RULES", [
         "The Software may be subject to the export control and sanctions laws "
@@ -157,6 +169,10 @@ SECTIONS = [
         "destinations, on end users and on end use. You will not export, "
         "re-export or make the Software available to any person or place in "
         "breach of those laws.",
+        "You confirm that you are not located in a place, and are not a "
+        "person, to which the supply of the Software is prohibited by those "
+        "laws, and that you will not use the Software for any purpose that "
+        "they forbid.",
     ]),
     ("SUPPORT", [
         "The Software is provided without any support obligation on the part "
@@ -165,6 +181,11 @@ SECTIONS = [
         "and it may change or end those services at any time. Any "
         "supplementary code or material supplied as part of a support "
         "service is treated as part of the Software.",
+        "Technical information that you give the Maker as part of a support "
+        "request may be used by the Maker for its business purposes, "
+        "including product support and development. The Maker will not use "
+        "such information in a form that identifies you personally except to "
+        "the extent needed to answer your request.",
     ]),
     ("EVALUATION AND PRE-RELEASE VERSIONS", [
         "If the Software is marked as an evaluation, preview or pre-release "
@@ -344,6 +365,11 @@ FRENCH = ("VERSION FRANÇAISE ABRÉGÉE – TEXTE DE REMPLACEMENT", [
     "désassembler, de le décompiler, de contourner ses limitations "
     "techniques, de le louer, de le prêter ou de le proposer comme service "
     "d’hébergement commercial.",
+    "Certaines fonctions du Logiciel peuvent se connecter à des services "
+    "exploités par l’éditeur afin de rechercher des mises à jour. Elles "
+    "transmettent alors des informations techniques, telles que la version "
+    "du Logiciel et celle du système d’exploitation, mais aucune donnée "
+    "permettant de vous identifier personnellement.",
     "Les mises à jour et les compléments fournis par l’éditeur font partie "
     "du Logiciel, sauf si d’autres conditions les accompagnent. L’éditeur "
     "n’est pas tenu d’en fournir et peut cesser d’en fournir à tout moment.",

@@ -100,7 +100,9 @@ HWND FindTopWindow(const std::string& caption, DWORD timeoutMs, bool mustBeVisib
     return found;
 }
 
-HWND Control(HWND dlg, int id) { return GetDlgItem(dlg, id); }
+HWND Control(HWND dlg, int id) {
+    return GetDlgItem(dlg, id);
+}
 
 std::string Text(HWND dlg, int id) {
     HWND control = RequiredControl(dlg, id);
@@ -120,11 +122,17 @@ std::string Text(HWND dlg, int id) {
     throw std::runtime_error("text of control " + std::to_string(id) + " keeps growing");
 }
 
-bool Visible(HWND dlg, int id) { return IsWindowVisible(RequiredControl(dlg, id)) != FALSE; }
+bool Visible(HWND dlg, int id) {
+    return IsWindowVisible(RequiredControl(dlg, id)) != FALSE;
+}
 
-bool Enabled(HWND dlg, int id) { return IsWindowEnabled(RequiredControl(dlg, id)) != FALSE; }
+bool Enabled(HWND dlg, int id) {
+    return IsWindowEnabled(RequiredControl(dlg, id)) != FALSE;
+}
 
-bool WindowVisible(HWND window) { return IsWindowVisible(window) != FALSE; }
+bool WindowVisible(HWND window) {
+    return IsWindowVisible(window) != FALSE;
+}
 
 bool Checked(HWND dlg, int id) {
     return Send(RequiredControl(dlg, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -169,11 +177,17 @@ HWND FindMessageBox(const std::string& caption, DWORD timeoutMs) {
     return found;
 }
 
-std::string MessageBoxText(HWND box) { return Text(box, kMessageBoxTextId); }
+std::string MessageBoxText(HWND box) {
+    return Text(box, kMessageBoxTextId);
+}
 
-bool AnswerMessageBox(HWND box, int buttonId) { return Click(box, buttonId); }
+bool AnswerMessageBox(HWND box, int buttonId) {
+    return Click(box, buttonId);
+}
 
-bool CloseWindow(HWND window) { return PostMessageA(window, WM_CLOSE, 0, 0) != FALSE; }
+bool CloseWindow(HWND window) {
+    return PostMessageA(window, WM_CLOSE, 0, 0) != FALSE;
+}
 
 DWORD WindowProcessId(HWND window) {
     DWORD processId = 0;

@@ -29,12 +29,12 @@ constexpr DWORD kHangMs = 7000;
 
 int nextClicks = 0;
 
-// About 22 KB, above the sizes a fixed text buffer would typically hold.
+// About 23 KB, above the sizes a fixed text buffer would typically hold.
 // DriverSelfTest rebuilds the same text to compare, so keep the two in step.
 std::string LongText() {
     std::string text;
-    for (int line = 1; line <= 400; ++line)
-        text += "line " + std::to_string(line) + " of 400: the quick brown fox jumps over it\r\n";
+    for (int line = 1; line <= 450; ++line)
+        text += "line " + std::to_string(line) + " of 450: the quick brown fox jumps over it\r\n";
     return text;
 }
 
@@ -79,8 +79,7 @@ INT_PTR CALLBACK DialogProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
             return TRUE;
         case kOptionA:
         case kOptionB:
-            SetDlgItemTextA(dlg, kNotified,
-                            ("notified " + std::to_string(LOWORD(wParam))).c_str());
+            SetDlgItemTextA(dlg, kNotified, ("notified " + std::to_string(LOWORD(wParam))).c_str());
             return TRUE;
         }
         return FALSE;
