@@ -36,6 +36,8 @@ std::string PayloadFileName(unsigned id) {
     return std::string();
 }
 
-std::string SetupProgramName() { return "guidedsetup.exe"; }
+std::string SetupProgramName() {
+    return "guidedsetup.exe";
+}
 
 } // namespace payload

@@ -61,7 +61,9 @@ std::string ResourceManager::GetLicenseAgreement() {
     return licence;
 }
 
-std::string ResourceManager::GetSetupProgramName() const { return payload::SetupProgramName(); }
+std::string ResourceManager::GetSetupProgramName() const {
+    return payload::SetupProgramName();
+}
 
 std::string ResourceManager::GetPayloadFileName(unsigned id) const {
     return payload::PayloadFileName(id);
@@ -97,33 +99,28 @@ void ResourceManager::ExtractResource(unsigned id) {
     log->Info(kSection, "Extracting resource : " + std::to_string(id));
     HMODULE module = ::GetModuleHandleA(nullptr);
     HRSRC resource = ::FindResourceA(module, MAKEINTRESOURCEA(id), kPayloadType);
-    if (resource == nullptr)
-        {
+    if (resource == nullptr) {
         LogError(::GetLastError());
         return;
     }
     std::string name = GetPayloadFileName(id);
-    if (name.empty())
-        {
+    if (name.empty()) {
         LogError(::GetLastError());
         return;
     }
     log->Info(kSection, "Creating file : " + name);
 
     std::optional<std::string> path = platform::JoinPath(targetFolder, name);
-    if (!path)
-        {
+    if (!path) {
         LogError(ERROR_FILENAME_EXCED_RANGE);
         return;
     }
     ResourceBytes bytes = LoadBytes(module, resource);
-    if (bytes.data == nullptr)
-        {
+    if (bytes.data == nullptr) {
         LogError(::GetLastError());
         return;
     }
-    if (unsigned long error = DecompressToFile(*path, bytes.data, bytes.size))
-        {
+    if (unsigned long error = DecompressToFile(*path, bytes.data, bytes.size)) {
         LogError(error);
         return;
     }

@@ -13,7 +13,7 @@
 class SessionLog;
 
 class ResourceManager {
-public:
+  public:
     // log is not owned and must outlive this object. Writes no entry.
     explicit ResourceManager(SessionLog* log);
     ResourceManager(const ResourceManager&) = delete;
@@ -42,7 +42,7 @@ public:
     // ERROR_NOT_ENOUGH_MEMORY when no buffer could be had.
     unsigned long DecompressToFile(const std::string& path, const void* data, std::uint32_t size);
 
-private:
+  private:
     static BOOL CALLBACK EnumPayloadResourceProc(HMODULE module, LPCSTR type, LPSTR name,
                                                  LONG_PTR context);
     void LogError(unsigned long errorCode);

@@ -6,15 +6,13 @@ usage: make_licence.py OUTFILE
 
 The installer shows the resource's bytes unchanged, so the file is written as
 the resource must be: Windows-1252, CR LF line ends (the last line included),
-no NUL byte, wrapped at 76 columns. The wording is our own placeholder and is
+no NUL byte, one line per paragraph. The wording is our own placeholder and is
 to be replaced by the Framework maker's real agreement before distribution.
 """
 
 import os
 import sys
-import textwrap
 
-WIDTH = 76
 
 TITLE = [
     "PLACEHOLDER END-USER LICENCE AGREEMENT",
@@ -404,14 +402,37 @@ CLOSING = [
 ]
 
 
+SECTIONS.append((
+    "NOTICES AND COMMUNICATIONS",
+    [
+        "(a) Any notice under this placeholder agreement would be given in "
+        "writing and would take effect when received by the party to whom it is "
+        "addressed. Because this text is a build stand-in, no address for notices "
+        "is given here and no notice sent in reliance on it has any effect.",
+        "(b) Electronic communications shown by the installer, including the "
+        "messages of its wizard and the entries of its session log, are not "
+        "notices under this agreement. They describe the progress of an "
+        "installation and nothing more.",
+        "(c) Where the real agreement supplied by the Framework\u2019s maker "
+        "contains its own provisions on notices, those provisions replace this "
+        "section entirely, together with every other section of this text. "
+        "Nothing in this placeholder survives that replacement.",
+        "(d) Headings are for convenience only and do not change the meaning "
+        "of any section. Words in the singular include the plural and the "
+        "other way round, and \u201cincluding\u201d means including without "
+        "limitation.",
+    ],
+))
+
+
 def wrap(paragraph, indent=""):
-    return textwrap.wrap(paragraph, WIDTH, initial_indent=indent,
-                         subsequent_indent=" " * len(indent),
-                         break_long_words=False, break_on_hyphens=False)
+    # One line per paragraph: the licence viewer wraps to its own width, and
+    # hard breaks made for a wider window would break lines twice.
+    return [indent + " ".join(paragraph.split())]
 
 
 def build():
-    lines = [t.center(WIDTH).rstrip() for t in TITLE]
+    lines = list(TITLE)
     lines += [""] + wrap(NOTE) + [""]
     for number, (heading, paragraphs) in enumerate(SECTIONS, start=1):
         lines.append("%d. %s" % (number, heading))

@@ -13,7 +13,9 @@ using Bytes = std::vector<unsigned char>;
 
 namespace {
 
-Bytes ToBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
+Bytes ToBytes(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
 
 Bytes Deflate(const Bytes& plain, int level = Z_DEFAULT_COMPRESSION) {
     uLongf size = compressBound(plain.size());
@@ -24,7 +26,9 @@ Bytes Deflate(const Bytes& plain, int level = Z_DEFAULT_COMPRESSION) {
 }
 
 Bytes Container(std::uint32_t declared, const Bytes& stream) {
-    Bytes out = {'Z', 'L', static_cast<unsigned char>(declared),
+    Bytes out = {'Z',
+                 'L',
+                 static_cast<unsigned char>(declared),
                  static_cast<unsigned char>(declared >> 8),
                  static_cast<unsigned char>(declared >> 16),
                  static_cast<unsigned char>(declared >> 24)};
@@ -101,7 +105,8 @@ TEST(PayloadContainer, BrokenStreamsFailAsAWhole) {
         Bytes data;
     } cases[] = {
         {"no stream", Container(size, Bytes())},
-        {"stream cut in half", Container(size, Bytes(stream.begin(), stream.begin() + stream.size() / 2))},
+        {"stream cut in half",
+         Container(size, Bytes(stream.begin(), stream.begin() + stream.size() / 2))},
         {"last byte missing", Container(size, Bytes(stream.begin(), stream.end() - 1))},
         {"corrupt body", Container(size, corruptBody)},
         {"corrupt header", Container(size, corruptHeader)},
@@ -139,7 +144,8 @@ TEST(PayloadContainer, HighlyCompressedStreamsStillFit) {
         EXPECT_EQ(d.bytes.size(), zeros.size());
         EXPECT_EQ(d.bytes, zeros);
     }
-    payload::Decoded small = Decode(Container(static_cast<std::uint32_t>(zeros.size() - 1), stream));
+    payload::Decoded small =
+        Decode(Container(static_cast<std::uint32_t>(zeros.size() - 1), stream));
     EXPECT_EQ(small.status, DecodeStatus::InflateFailed);
 }
 

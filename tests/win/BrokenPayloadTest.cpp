@@ -23,7 +23,9 @@ using wintest::ScopedLogFile;
 
 namespace {
 
-SessionLog MakeLog() { return SessionLog("Snapharbor", 0, "BootStrap"); }
+SessionLog MakeLog() {
+    return SessionLog("Snapharbor", 0, "BootStrap");
+}
 
 // What the readable containers hold: the RCDATA resource beside them.
 std::string Plain() {

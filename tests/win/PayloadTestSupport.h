@@ -15,10 +15,10 @@
 namespace wintest {
 
 struct LogEntry {
-    std::string kind;    // "info" or "error"
+    std::string kind; // "info" or "error"
     std::string section;
-    std::string text;    // an info entry's text, an error entry's message
-    std::string status;  // an error entry's system error code; "*" matches any
+    std::string text;   // an info entry's text, an error entry's message
+    std::string status; // an error entry's system error code; "*" matches any
 };
 
 inline bool operator==(const LogEntry& a, const LogEntry& b) {
@@ -58,7 +58,9 @@ inline std::vector<LogEntry> ReadEntries(const std::string& content) {
     return entries;
 }
 
-inline LogEntry Info(const std::string& text) { return {"info", "ResourceManager", text, ""}; }
+inline LogEntry Info(const std::string& text) {
+    return {"info", "ResourceManager", text, ""};
+}
 
 inline LogEntry ExtractError(unsigned long status) {
     return {"error", "ResourceManager", "An error occurred while extracting resource",

@@ -48,7 +48,9 @@ const Payload kPayload[] = {
     {147, "Interop.NetConnections.dll"},
 };
 
-SessionLog MakeLog() { return SessionLog("Snapharbor", 0, "BootStrap"); }
+SessionLog MakeLog() {
+    return SessionLog("Snapharbor", 0, "BootStrap");
+}
 
 // The file the build packed into the resource.
 std::string Input(const Payload& p) {
@@ -99,7 +101,8 @@ TEST(ResourceManager, ExistingFilesAreReplacedWhole) {
     ScopedLogFile logFile;
     ScopedFolder folder("payload_replace");
     // Longer than the real file, so a write without truncation would show.
-    ASSERT_TRUE(wintest::WriteBytes(folder.Path() + "Snapharbor.Help.url", std::string(100000, 'x')));
+    ASSERT_TRUE(
+        wintest::WriteBytes(folder.Path() + "Snapharbor.Help.url", std::string(100000, 'x')));
     ASSERT_TRUE(wintest::WriteBytes(folder.Path() + "Tarvo.dll", ""));
     SessionLog log = MakeLog();
     ResourceManager(&log).ExtractAllResources(folder.Path());
@@ -114,7 +117,8 @@ TEST(ResourceManager, FileHeldOpenElsewhereIsSkippedAndTheRunGoesOn) {
     std::string lockedPath = folder.Path() + locked.name;
     {
         platform::FileHandle held(::CreateFileA(lockedPath.c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                                                nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                                nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL,
+                                                nullptr));
         ASSERT_TRUE(held);
         SessionLog log = MakeLog();
         ResourceManager(&log).ExtractAllResources(folder.Path());
