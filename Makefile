@@ -1,5 +1,5 @@
 # The two entry points on a fresh Debian 12 machine; both install what they need.
-.PHONY: demo test clean
+.PHONY: demo test bench clean
 
 demo:
 	tools/demo.sh
@@ -9,3 +9,7 @@ test:
 
 clean:
 	rm -rf build
+
+# Start-up and extraction figures, printed; under Wine on a private Xvfb.
+bench:
+	tools/bench.sh

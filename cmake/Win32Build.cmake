@@ -42,3 +42,4 @@ endif()
 
 add_subdirectory(tests/win)
 add_subdirectory(tests/ui)
+add_subdirectory(tests/bench)
