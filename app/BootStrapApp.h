@@ -9,7 +9,7 @@
 bool IsAdministrator();
 
 class CBootStrapApp {
-public:
+  public:
     using AdministratorCheck = bool (*)();
 
     // check replaces IsAdministrator where a test must see a refusal that the
@@ -21,7 +21,7 @@ public:
     // file; otherwise runs the wizard. Always returns false: the process ends.
     bool InitInstance();
 
-private:
+  private:
     AdministratorCheck isAdministrator_;
 };
 

@@ -32,13 +32,12 @@ add_custom_target(setup_artwork DEPENDS ${SETUP_RES_DIR}/sidebar.bmp ${SETUP_RES
 # The installer itself: a trivial entry over the library the tests link too.
 add_executable(Setup WIN32 app/main.cpp res/Setup.rc)
 target_link_libraries(Setup PRIVATE setup_win32)
+target_link_options(Setup PRIVATE $<$<CONFIG:Release>:-s>)
 target_include_directories(Setup PRIVATE ${CMAKE_SOURCE_DIR}/res ${SETUP_RES_DIR})
 set_source_files_properties(res/Setup.rc PROPERTIES OBJECT_DEPENDS
     "${SETUP_RES_DIR}/sidebar.bmp;${SETUP_RES_DIR}/setup.ico;${CMAKE_SOURCE_DIR}/res/Setup.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
 add_dependencies(Setup setup_artwork)
-if(COMMAND setup_add_payload_resources)
-    setup_add_payload_resources(Setup)
-endif()
+setup_add_payload_resources(Setup)
 
 add_subdirectory(tests/win)
 add_subdirectory(tests/ui)

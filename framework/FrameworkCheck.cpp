@@ -8,13 +8,13 @@ namespace {
 
 // Closes the key on every way out, the exception included.
 class KeyCloser {
-public:
+  public:
     explicit KeyCloser(FrameworkProbe& probe) : probe_(probe) {}
     KeyCloser(const KeyCloser&) = delete;
     KeyCloser& operator=(const KeyCloser&) = delete;
     ~KeyCloser() { probe_.ClosePolicyKey(); }
 
-private:
+  private:
     FrameworkProbe& probe_;
 };
 

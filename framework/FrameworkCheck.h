@@ -16,7 +16,7 @@ constexpr unsigned long kInvalidAttributes = 0xFFFFFFFFul;
 
 // The machine as the check sees it. Nothing here changes the machine.
 class FrameworkProbe {
-public:
+  public:
     virtual ~FrameworkProbe() = default;
     // Opens HKLM\<kPolicyKey> for reading; false when it cannot be opened.
     virtual bool OpenPolicyKey() = 0;

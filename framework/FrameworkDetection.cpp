@@ -7,7 +7,7 @@
 namespace {
 
 class RegistryProbe : public framework::FrameworkProbe {
-public:
+  public:
     bool OpenPolicyKey() override {
         HKEY key = nullptr;
         if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, framework::kPolicyKey, 0, KEY_READ, &key) !=
@@ -35,7 +35,7 @@ public:
         return ::GetFileAttributesA(path.c_str());
     }
 
-private:
+  private:
     platform::RegKey key_;
 };
 

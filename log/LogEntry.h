@@ -10,7 +10,7 @@ namespace logformat {
 // A text stream opened for one entry. Each operation raises a
 // platform::Exception on failure.
 class LogStream {
-public:
+  public:
     virtual ~LogStream() = default;
     virtual void WriteString(const std::string& text) = 0;
     virtual void Flush() = 0;

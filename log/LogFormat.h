@@ -31,8 +31,7 @@ std::string LogFileName(const std::string& application, int omitSetupSuffix);
 // escaped here, so callers pass plain text.
 std::string BeginLine(const Stamp& stamp, const std::string& application,
                       const std::string& session);
-std::string EndLine(const Stamp& stamp, const std::string& application,
-                    const std::string& session);
+std::string EndLine(const Stamp& stamp, const std::string& application, const std::string& session);
 std::string InfoLine(const Stamp& stamp, const std::string& section, const std::string& message);
 std::string ErrorLine(const Stamp& stamp, const std::string& section, const std::string& message);
 // The child of an error entry for a system error. The system text keeps its line

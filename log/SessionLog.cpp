@@ -16,7 +16,7 @@ namespace {
 // A buffered text-mode stream over the exclusively opened log file: line feeds
 // become CR LF, and bytes reach the disk on Flush (or when the buffer fills).
 class LogFileStream : public logformat::LogStream {
-public:
+  public:
     explicit LogFileStream(const std::string& path)
         : file_(path, platform::File::Mode::WriteExisting) {
         file_.SeekToEnd();
@@ -32,7 +32,7 @@ public:
     }
     void Close() override { file_.Close(); }
 
-private:
+  private:
     static constexpr std::size_t kBufferSize = 4096;
     void Drain() {
         std::string pending;

@@ -23,7 +23,7 @@ class LogStream;
 extern platform::Mutex LogMutex;
 
 class SessionLog {
-public:
+  public:
     // Takes the Windows directory as the log's folder, as the system reports it now.
     SessionLog(std::string application, int omitSetupSuffix, std::string session);
 
@@ -40,7 +40,7 @@ public:
     // The full path of the log file; empty when it does not fit in 260 characters.
     std::string GetLogFilePath() const;
 
-private:
+  private:
     std::unique_ptr<logformat::LogStream> OpenLogFile() const;
     template <typename Compose> void WriteSimple(Compose compose);
 

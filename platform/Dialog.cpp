@@ -6,7 +6,9 @@
 
 namespace platform {
 
-void Control::Attach(HWND dialog, int id) { hwnd_ = ::GetDlgItem(dialog, id); }
+void Control::Attach(HWND dialog, int id) {
+    hwnd_ = ::GetDlgItem(dialog, id);
+}
 
 void Control::Show(bool show) const {
     if (hwnd_)
@@ -18,7 +20,9 @@ void Control::Enable(bool enable) const {
         ::EnableWindow(hwnd_, enable ? TRUE : FALSE);
 }
 
-bool Control::IsEnabled() const { return hwnd_ && ::IsWindowEnabled(hwnd_); }
+bool Control::IsEnabled() const {
+    return hwnd_ && ::IsWindowEnabled(hwnd_);
+}
 
 void Control::SetText(const std::string& text) const {
     if (hwnd_)
@@ -59,14 +63,18 @@ bool Dialog::OnInitDialog() {
     return true;
 }
 
-bool Dialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR*) { return false; }
+bool Dialog::OnMessage(UINT, WPARAM, LPARAM, INT_PTR*) {
+    return false;
+}
 
 void Dialog::UpdateData() {
     DataExchange exchange(hwnd_, false);
     DoDataExchange(exchange);
 }
 
-void Dialog::EndDialog(INT_PTR result) { ::EndDialog(hwnd_, result); }
+void Dialog::EndDialog(INT_PTR result) {
+    ::EndDialog(hwnd_, result);
+}
 
 INT_PTR CALLBACK Dialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Dialog* self;

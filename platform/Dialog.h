@@ -11,7 +11,7 @@ namespace platform {
 // A control of a dialog, attached by id once the window exists. Every operation
 // on a control that is not attached does nothing and returns 0.
 class Control {
-public:
+  public:
     void Attach(HWND dialog, int id);
     HWND Handle() const { return hwnd_; }
     void Show(bool show) const;
@@ -22,25 +22,25 @@ public:
     void SetFont(HFONT font, bool redraw) const;
     LRESULT Send(UINT message, WPARAM wParam, LPARAM lParam) const;
 
-private:
+  private:
     HWND hwnd_ = nullptr;
 };
 
 // Dialog data exchange: controls are attached on the first pass and strings are
 // pushed into their controls on every pass. Nothing is ever read back.
 class DataExchange {
-public:
+  public:
     DataExchange(HWND dialog, bool attach) : dialog_(dialog), attach_(attach) {}
     void Bind(int id, Control& control);
     void Text(int id, const std::string& text);
 
-private:
+  private:
     HWND dialog_;
     bool attach_;
 };
 
 class Dialog {
-public:
+  public:
     Dialog(int templateId, HWND parent) : templateId_(templateId), parent_(parent) {}
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
@@ -51,7 +51,7 @@ public:
     INT_PTR DoModal();
     HWND Handle() const { return hwnd_; }
 
-protected:
+  protected:
     virtual void DoDataExchange(DataExchange& exchange);
     // Attaches the controls and pushes the strings; returns true to let the
     // system set the initial focus.
@@ -63,7 +63,7 @@ protected:
     void UpdateData();
     void EndDialog(INT_PTR result);
 
-private:
+  private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 

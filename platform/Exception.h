@@ -10,7 +10,7 @@ namespace platform {
 
 // Base of every exception the platform layer raises.
 class Exception {
-public:
+  public:
     virtual ~Exception() = default;
     // Writes the failure's text into buffer, NUL-terminated and at most capacity - 1
     // characters long. Returns false (and writes an empty text) when there is none.
@@ -19,13 +19,13 @@ public:
 
 // A file could not be opened, written, flushed or closed.
 class FileException : public Exception {
-public:
+  public:
     FileException(unsigned long error, std::string path) : error_(error), path_(std::move(path)) {}
     unsigned long Error() const { return error_; }
     const std::string& Path() const { return path_; }
     bool GetErrorMessage(char* buffer, std::size_t capacity) const override;
 
-private:
+  private:
     unsigned long error_;
     std::string path_;
 };
@@ -33,7 +33,7 @@ private:
 // A failure already reported to the user (or one that needs no report): the
 // event that raised it is dropped without a message.
 class UserException : public Exception {
-public:
+  public:
     bool GetErrorMessage(char* buffer, std::size_t capacity) const override;
 };
 

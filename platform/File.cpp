@@ -12,7 +12,9 @@ File::File(const std::string& path, Mode mode) : path_(path) {
         Fail();
 }
 
-void File::Fail() const { throw FileException(::GetLastError(), path_); }
+void File::Fail() const {
+    throw FileException(::GetLastError(), path_);
+}
 
 void File::SeekToEnd() {
     LARGE_INTEGER zero = {};

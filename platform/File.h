@@ -11,7 +11,7 @@
 namespace platform {
 
 class File {
-public:
+  public:
     enum class Mode {
         WriteExisting, // write access; never creates or truncates
         CreateAlways,  // write access; creates, or truncates an existing file
@@ -29,7 +29,7 @@ public:
     void Close();
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     [[noreturn]] void Fail() const;
 
     std::string path_;

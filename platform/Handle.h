@@ -8,7 +8,7 @@
 namespace platform {
 
 template <typename Traits> class UniqueHandle {
-public:
+  public:
     using Type = typename Traits::Type;
 
     UniqueHandle() = default;
@@ -32,7 +32,7 @@ public:
         handle_ = handle;
     }
 
-private:
+  private:
     Type handle_ = Traits::Invalid();
 };
 

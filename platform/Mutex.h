@@ -6,7 +6,7 @@
 namespace platform {
 
 class Mutex {
-public:
+  public:
     Mutex() : handle_(::CreateMutexA(nullptr, FALSE, nullptr)) {}
     Mutex(const Mutex&) = delete;
     Mutex& operator=(const Mutex&) = delete;
@@ -15,19 +15,19 @@ public:
     void Lock() { ::WaitForSingleObject(handle_.Get(), INFINITE); }
     void Unlock() { ::ReleaseMutex(handle_.Get()); }
 
-private:
+  private:
     KernelHandle handle_;
 };
 
 // Holds a Mutex for its own lifetime, so every path out releases it.
 class MutexLock {
-public:
+  public:
     explicit MutexLock(Mutex& mutex) : mutex_(mutex) { mutex_.Lock(); }
     MutexLock(const MutexLock&) = delete;
     MutexLock& operator=(const MutexLock&) = delete;
     ~MutexLock() { mutex_.Unlock(); }
 
-private:
+  private:
     Mutex& mutex_;
 };
 

@@ -79,8 +79,8 @@ bool CBootStrapDlg::OnInitDialog() {
     ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     progressBar.Send(PBM_SETRANGE32, 0, 100);
     progressBar.Send(PBM_SETPOS, 0, 0);
-    titleFont.Reset(::CreateFontA(-18, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0,
-                                  "Tahoma"));
+    titleFont.Reset(
+        ::CreateFontA(-18, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, 0, 0, 0, 0, 0, "Tahoma"));
     titleLabel.SetFont(static_cast<HFONT>(titleFont.Get()), true);
     UpdateControls();
     return true;
@@ -222,7 +222,9 @@ void CBootStrapDlg::OnTimer(UINT_PTR timerId) {
     NextStep();
 }
 
-void CBootStrapDlg::OnNextClicked() { NextStep(); }
+void CBootStrapDlg::OnNextClicked() {
+    NextStep();
+}
 
 void CBootStrapDlg::OnCancelClicked() {
     processTask.cancelRequested = true;
@@ -231,9 +233,13 @@ void CBootStrapDlg::OnCancelClicked() {
         EndDialog(IDCANCEL);
 }
 
-void CBootStrapDlg::OnAcceptClicked() { nextButton.Enable(true); }
+void CBootStrapDlg::OnAcceptClicked() {
+    nextButton.Enable(true);
+}
 
-void CBootStrapDlg::OnDeclineClicked() { nextButton.Enable(false); }
+void CBootStrapDlg::OnDeclineClicked() {
+    nextButton.Enable(false);
+}
 
 void CBootStrapDlg::OnTaskDone() {
     processTask.programPath = "";
@@ -276,8 +282,8 @@ void CBootStrapDlg::StartFrameworkInstall() {
     processTask.programPath = tempFolder + "dotnetfx.exe";
     processTask.owner = this;
     processTask.workingFolder = tempFolder + "\\dotnetfx\\";
-    processTask.commandLine = " /q:a /c:\"msiexec /q /a netfx.msi TARGETDIR=\"\"" +
-                              processTask.workingFolder + "\"\"\"";
+    processTask.commandLine =
+        " /q:a /c:\"msiexec /q /a netfx.msi TARGETDIR=\"\"" + processTask.workingFolder + "\"\"\"";
     ReportMissingWorker(MissingWorker::Install);
 }
 

@@ -15,7 +15,7 @@ class SessionLog;
 constexpr UINT_PTR StepTimerId = 1;
 
 class CBootStrapDlg : public platform::Dialog {
-public:
+  public:
     // Creates the log and writes its begin entry, creates the working folder and
     // extracts the whole payload into it, before any window exists.
     explicit CBootStrapDlg(HWND parent = nullptr);
@@ -27,12 +27,12 @@ public:
     // Worker-facing operations.
     SessionLog* GetLog() const { return log; }
 
-protected:
+  protected:
     void DoDataExchange(platform::DataExchange& exchange) override;
     bool OnInitDialog() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) override;
 
-private:
+  private:
     void UpdateControls();
     void NextStep();
 

@@ -9,8 +9,8 @@ const StepView kViews[] = {
     {"The Microsoft .Net Framework is required.", "", false, false, false},
     {"", "", false, true, false},
     {"Downloading Microsoft .Net Framework 1.1.", "Please wait...", true, false, false},
-    {"Unpacking Microsoft .Net Framework 1.1.", "This operation can take one minute or two.",
-     false, false, false},
+    {"Unpacking Microsoft .Net Framework 1.1.", "This operation can take one minute or two.", false,
+     false, false},
     {"Preparing Snapharbor setup. Please wait...", "", false, false, false},
     {"Installing Snapharbor...", "", false, false, false},
     {"An error occurred while installing Snapharbor Beta.", "", false, false, true},
@@ -50,6 +50,8 @@ bool CancelEndsAtOnce(WizardStep step) {
            step == StepError;
 }
 
-bool IsDownloadSuccess(unsigned long status) { return status >= 200 && status <= 299; }
+bool IsDownloadSuccess(unsigned long status) {
+    return status >= 200 && status <= 299;
+}
 
 } // namespace wizard

@@ -63,8 +63,8 @@ double StartupTime(const std::string& setup) {
     PROCESS_INFORMATION pi = {};
     std::string cmd = "\"" + setup + "\"";
     double start = Now();
-    if (!::CreateProcessA(setup.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &si, &pi))
+    if (!::CreateProcessA(setup.c_str(), &cmd[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si,
+                          &pi))
         return -1;
     platform::KernelHandle process(pi.hProcess), thread(pi.hThread);
     HWND dlg = uidriver::FindTopWindow("Snapharbor Setup", 30000);
@@ -114,7 +114,8 @@ int main(int argc, char** argv) {
     double e = Median(extract), u = Median(inflate);
     std::printf("extraction to disk: %.1f ms median of %d, %.1f MB/s\n", e * 1e3, runs,
                 total / 1e6 / e);
-    std::printf("plain uncompress in memory: %.1f ms median, %.1f MB/s\n", u * 1e3, total / 1e6 / u);
+    std::printf("plain uncompress in memory: %.1f ms median, %.1f MB/s\n", u * 1e3,
+                total / 1e6 / u);
     std::printf("extraction / plain uncompress: %.2f\n", e / u);
 
     if (argc > 1) {

@@ -52,7 +52,8 @@ TEST(ErrorEntry, GuardedStepFailuresStillCloseTheEntry) {
 
 TEST(ErrorEntry, FailureComposingTheChildIsGuardedToo) {
     FakeStream s;
-    EXPECT_NO_THROW(logformat::WriteErrorEntry(s, "E\n", []() -> std::string { throw WriteFailure(); }));
+    EXPECT_NO_THROW(
+        logformat::WriteErrorEntry(s, "E\n", []() -> std::string { throw WriteFailure(); }));
     EXPECT_EQ(s.lines, (std::vector<std::string>{"E\n", "\t</error>\n"}));
 }
 

@@ -46,7 +46,8 @@ TEST(Stamp, FailedClockGivesEmptyDateAndTime) {
     Stamp s = MakeStamp(nullptr);
     EXPECT_EQ(s.date, "");
     EXPECT_EQ(s.time, "");
-    EXPECT_EQ(InfoLine(s, "BootStrap", "x"), "\t<info date=\"\" time=\"\" section=\"BootStrap\">x</info>\n");
+    EXPECT_EQ(InfoLine(s, "BootStrap", "x"),
+              "\t<info date=\"\" time=\"\" section=\"BootStrap\">x</info>\n");
 }
 
 TEST(Lines, ExactTemplates) {

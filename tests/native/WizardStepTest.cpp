@@ -56,7 +56,8 @@ TEST(WizardSteps, CancelAndDownloadStatus) {
     for (int s = StepWelcome; s <= StepError; ++s)
         if (CancelEndsAtOnce(static_cast<WizardStep>(s)))
             atOnce.push_back(s);
-    EXPECT_EQ(atOnce, (std::vector<int>{StepWelcome, StepFrameworkRequired, StepLicence, StepError}));
+    EXPECT_EQ(atOnce,
+              (std::vector<int>{StepWelcome, StepFrameworkRequired, StepLicence, StepError}));
     for (unsigned long st : {200ul, 204ul, 299ul})
         EXPECT_TRUE(IsDownloadSuccess(st)) << st;
     for (unsigned long st : {0ul, 199ul, 300ul, 404ul, 0xFFFFFFFFul})

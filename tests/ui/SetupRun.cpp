@@ -23,8 +23,8 @@ SetupRun::SetupRun(const std::string& exe) {
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info = {};
     std::string commandLine = "\"" + exe + "\"";
-    if (::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                         nullptr, &startup, &info)) {
+    if (::CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                         &startup, &info)) {
         ::CloseHandle(info.hThread);
         process_.Reset(info.hProcess);
     }

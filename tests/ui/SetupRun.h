@@ -14,7 +14,7 @@ namespace uitest {
 std::string WinePath(const std::string& unixPath);
 
 class SetupRun {
-public:
+  public:
     // Starts exe (a Windows path); the run is killed if it still runs at the end.
     explicit SetupRun(const std::string& exe);
     ~SetupRun();
@@ -23,7 +23,7 @@ public:
     bool Wait(DWORD timeoutMs, DWORD* exitCode = nullptr);
     HWND Dialog(DWORD timeoutMs = 20000) const;
 
-private:
+  private:
     platform::KernelHandle process_;
 };
 

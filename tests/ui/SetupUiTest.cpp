@@ -17,9 +17,8 @@ using uitest::SetupRun;
 
 namespace {
 
-constexpr int kNext = 1, kCancel = 2, kProgress = 1002, kMain = 1003, kTitle = 1008,
-              kDetail = 1009, kNote = 1010, kAccept = 1012, kDecline = 1013, kLicence = 1014,
-              kPrompt = 1015;
+constexpr int kNext = 1, kCancel = 2, kProgress = 1002, kMain = 1003, kTitle = 1008, kDetail = 1009,
+              kNote = 1010, kAccept = 1012, kDecline = 1013, kLicence = 1014, kPrompt = 1015;
 constexpr DWORD kWait = 15000;
 
 const char kWelcome[] = "Welcome in the Snapharbor installer. Click next to continue.";
@@ -28,7 +27,9 @@ const char kPreparing[] = "Preparing Snapharbor setup. Please wait...";
 const char kFailed[] = "An error occurred while installing Snapharbor Beta.";
 const char kFrameworkKey[] = "SOFTWARE\\Microsoft\\.NETFramework\\policy\\v1.1";
 
-std::string SetupExe() { return uitest::WinePath(SETUP_EXE); }
+std::string SetupExe() {
+    return uitest::WinePath(SETUP_EXE);
+}
 
 std::string FrameworkFolder() {
     return wintest::WindowsDirectory() + "\\Microsoft.Net\\Framework\\v1.1.4322";
@@ -117,7 +118,7 @@ void ExpectClosedRun(const std::vector<LogEntry>& entries) {
 }
 
 class SetupUi : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         RemoveFramework();
         ::DeleteFileA(wintest::LogPath().c_str());
@@ -283,9 +284,9 @@ TEST_F(SetupUi, WindowsBefore2000IsRefusedWithoutTouchingAnything) {
                                 nullptr, 0, KEY_ALL_ACCESS, nullptr, &raw, nullptr),
               ERROR_SUCCESS);
     platform::RegKey key(raw);
-    ASSERT_EQ(::RegSetValueExA(key.Get(), "Version", 0, REG_SZ,
-                               reinterpret_cast<const BYTE*>("nt40"), 5),
-              ERROR_SUCCESS);
+    ASSERT_EQ(
+        ::RegSetValueExA(key.Get(), "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("nt40"), 5),
+        ERROR_SUCCESS);
     std::string temp = wintest::TempDirectory();
     auto listTemp = [&] {
         std::vector<std::string> names;

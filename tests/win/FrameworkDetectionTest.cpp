@@ -23,7 +23,7 @@ struct Value {
 };
 
 class FrameworkDetection : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { Clean(); }
     void TearDown() override { Clean(); }
 
@@ -55,7 +55,9 @@ protected:
 
 const std::string kDword("\x01\x00\x00\x00", 4);
 
-TEST_F(FrameworkDetection, NothingInstalledIsMissing) { EXPECT_TRUE(IsFrameworkMissing()); }
+TEST_F(FrameworkDetection, NothingInstalledIsMissing) {
+    EXPECT_TRUE(IsFrameworkMissing());
+}
 
 TEST_F(FrameworkDetection, FolderWithoutRegistryIsMissing) {
     MakeFolder();

@@ -16,7 +16,9 @@ using wintest::ScopedLogFile;
 
 namespace {
 
-SessionLog MakeLog() { return SessionLog("Snapharbor", 0, "BootStrap"); }
+SessionLog MakeLog() {
+    return SessionLog("Snapharbor", 0, "BootStrap");
+}
 
 void ExpectWellFormed(const std::string& content) {
     std::string error;
@@ -25,7 +27,8 @@ void ExpectWellFormed(const std::string& content) {
 
 TEST(SessionLog, PathIsInTheWindowsDirectory) {
     EXPECT_EQ(MakeLog().GetLogFilePath(), wintest::LogPath());
-    EXPECT_EQ(SessionLog("X", 1, "S").GetLogFilePath(), wintest::WindowsDirectory() + "\\X_.log.tmp");
+    EXPECT_EQ(SessionLog("X", 1, "S").GetLogFilePath(),
+              wintest::WindowsDirectory() + "\\X_.log.tmp");
 }
 
 TEST(SessionLog, WithoutTheFileNothingIsCreated) {

@@ -18,7 +18,9 @@ std::string TempDirectory() {
     return std::string(buffer, n);
 }
 
-std::string LogPath() { return WindowsDirectory() + "\\Snapharbor_Setup.log.tmp"; }
+std::string LogPath() {
+    return WindowsDirectory() + "\\Snapharbor_Setup.log.tmp";
+}
 
 bool FileExists(const std::string& path) {
     DWORD a = ::GetFileAttributesA(path.c_str());
@@ -31,8 +33,9 @@ bool DirectoryExists(const std::string& path) {
 }
 
 std::string ReadBytes(const std::string& path) {
-    platform::FileHandle f(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                         nullptr, OPEN_EXISTING, 0, nullptr));
+    platform::FileHandle f(::CreateFileA(path.c_str(), GENERIC_READ,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                         0, nullptr));
     if (!f)
         return std::string();
     std::string out;
@@ -53,8 +56,12 @@ bool WriteBytes(const std::string& path, const std::string& content) {
            written == content.size();
 }
 
-ScopedLogFile::ScopedLogFile() : path_(LogPath()) { WriteBytes(path_, ""); }
-ScopedLogFile::~ScopedLogFile() { ::DeleteFileA(path_.c_str()); }
+ScopedLogFile::ScopedLogFile() : path_(LogPath()) {
+    WriteBytes(path_, "");
+}
+ScopedLogFile::~ScopedLogFile() {
+    ::DeleteFileA(path_.c_str());
+}
 
 void RemoveTree(const std::string& path) {
     std::string folder = path;
@@ -85,6 +92,8 @@ ScopedFolder::ScopedFolder(const std::string& name) : path_(TempDirectory() + na
     ::CreateDirectoryA(path_.c_str(), nullptr);
 }
 
-ScopedFolder::~ScopedFolder() { RemoveTree(path_); }
+ScopedFolder::~ScopedFolder() {
+    RemoveTree(path_);
+}
 
 } // namespace wintest

@@ -18,24 +18,24 @@ bool WriteBytes(const std::string& path, const std::string& content);
 
 // Creates an empty session log file for the test's lifetime and removes it after.
 class ScopedLogFile {
-public:
+  public:
     ScopedLogFile();
     ~ScopedLogFile();
     std::string Content() const { return ReadBytes(path_); }
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 
 // A fresh folder under the temporary directory, removed with its files after.
 class ScopedFolder {
-public:
+  public:
     explicit ScopedFolder(const std::string& name);
     ~ScopedFolder();
     const std::string& Path() const { return path_; } // ends in a backslash
 
-private:
+  private:
     std::string path_;
 };
 

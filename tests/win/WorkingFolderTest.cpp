@@ -14,7 +14,9 @@
 
 namespace {
 
-SessionLog MakeLog() { return SessionLog("Snapharbor", 0, "BootStrap"); }
+SessionLog MakeLog() {
+    return SessionLog("Snapharbor", 0, "BootStrap");
+}
 
 std::vector<wintest::XmlElement> Entries(const wintest::ScopedLogFile& file) {
     std::string error;
@@ -33,7 +35,8 @@ TEST(WorkingFolder, CreatesAFreshFolderAndLogsIt) {
     std::string path = CreateWorkingFolder("snapharbor", &log);
     std::string temp = wintest::TempDirectory();
     ASSERT_EQ(path.compare(0, temp.size(), temp), 0) << path;
-    EXPECT_TRUE(std::regex_match(path.substr(temp.size()), std::regex("sna[0-9A-Fa-f]{1,4}\\.tmp\\\\")))
+    EXPECT_TRUE(
+        std::regex_match(path.substr(temp.size()), std::regex("sna[0-9A-Fa-f]{1,4}\\.tmp\\\\")))
         << path;
     EXPECT_TRUE(wintest::DirectoryExists(path));
     std::string bare = path.substr(0, path.size() - 1);
@@ -72,7 +75,8 @@ TEST(WorkingFolder, ExistingNamesAreNeverReusedAndZeroIsNeverDrawn) {
 
     wintest::ScopedLogFile log;
     SessionLog session = MakeLog();
-    std::string path = CreateWorkingFolder("snapharbor", &session, [&] { return draws.at(next++); });
+    std::string path =
+        CreateWorkingFolder("snapharbor", &session, [&] { return draws.at(next++); });
     EXPECT_EQ(path, fresh + "\\");
     EXPECT_TRUE(wintest::DirectoryExists(path));
     EXPECT_FALSE(wintest::FileExists(path + "planted.exe"));
@@ -126,7 +130,8 @@ TEST(WorkingFolder, DeletesContentWithOrWithoutTrailingBackslash) {
         EXPECT_FALSE(wintest::DirectoryExists(path)) << given;
         auto entries = Entries(file);
         ASSERT_GE(entries.size(), 2u);
-        EXPECT_EQ(Describe(entries[entries.size() - 2]), "info:Deleting temp folder \"" + given + "\"");
+        EXPECT_EQ(Describe(entries[entries.size() - 2]),
+                  "info:Deleting temp folder \"" + given + "\"");
         EXPECT_EQ(Describe(entries.back()), "info:Temp folder successfully deleted");
     }
 }

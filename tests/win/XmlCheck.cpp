@@ -83,13 +83,14 @@ std::optional<XmlElement> ParseXml(const std::string& document, std::string* err
         ComPtr<IXMLDOMDocument> doc;
         CLSID clsid = {};
         if (FAILED(::CLSIDFromProgID(L"Msxml2.DOMDocument.3.0", &clsid)) ||
-            FAILED(::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER,
-                                      IID_IXMLDOMDocument, reinterpret_cast<void**>(&doc.p)))) {
+            FAILED(::CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument,
+                                      reinterpret_cast<void**>(&doc.p)))) {
             if (error)
                 *error = "MSXML is not available";
         } else {
             doc->put_preserveWhiteSpace(VARIANT_TRUE);
-            int n = ::MultiByteToWideChar(CP_ACP, 0, document.data(), (int)document.size(), nullptr, 0);
+            int n =
+                ::MultiByteToWideChar(CP_ACP, 0, document.data(), (int)document.size(), nullptr, 0);
             Bstr text;
             text.s = ::SysAllocStringLen(nullptr, n);
             ::MultiByteToWideChar(CP_ACP, 0, document.data(), (int)document.size(), text.s, n);

@@ -4,8 +4,8 @@
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
-        HANDLE f = ::CreateFileA("C:\\planted-marker.txt", GENERIC_WRITE, 0, nullptr,
-                                 CREATE_ALWAYS, 0, nullptr);
+        HANDLE f = ::CreateFileA("C:\\planted-marker.txt", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                 0, nullptr);
         if (f != INVALID_HANDLE_VALUE)
             ::CloseHandle(f);
     }
