@@ -1,7 +1,6 @@
 #include "SetupRun.h"
 
 #include "../win/WinTestSupport.h"
-#include "../win/XmlCheck.h"
 #include "tests/ui/UiDriver.h"
 
 #include <gtest/gtest.h>
@@ -52,24 +51,7 @@ HWND SetupRun::Dialog(DWORD timeoutMs) const {
 }
 
 std::vector<LogEntry> ReadLog() {
-    std::vector<LogEntry> entries;
-    std::string error;
-    auto root = wintest::ParseLog(wintest::ReadBytes(wintest::LogPath()), &error);
-    EXPECT_TRUE(root) << error;
-    if (!root)
-        return entries;
-    for (const auto& e : root->children) {
-        LogEntry entry{e.name, "", ""};
-        auto section = e.attributes.find("section");
-        if (section != e.attributes.end())
-            entry.section = section->second;
-        if (e.name == "info")
-            entry.text = e.text;
-        else if (e.name == "error")
-            entry.text = e.attributes.at("message");
-        entries.push_back(entry);
-    }
-    return entries;
+    return wintest::ReadEntries(wintest::ReadBytes(wintest::LogPath()));
 }
 
 std::string WorkingFolderOf(const std::vector<LogEntry>& entries) {

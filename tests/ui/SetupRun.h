@@ -1,6 +1,7 @@
 #pragma once
 // One run of Setup.exe as a child process of a UI test, with its session log.
 
+#include "../win/PayloadTestSupport.h"
 #include "platform/Handle.h"
 
 #include <windows.h>
@@ -27,11 +28,7 @@ class SetupRun {
     platform::KernelHandle process_;
 };
 
-struct LogEntry {
-    std::string kind; // begin, end, info, error
-    std::string section;
-    std::string text; // info text or error message
-};
+using wintest::LogEntry;
 
 // The session log's entries; fails the current test if it is not well-formed.
 std::vector<LogEntry> ReadLog();

@@ -2,6 +2,7 @@
 #include "SetupRun.h"
 
 #include "../win/WinTestSupport.h"
+#include "payload/PayloadNames.h"
 #include "platform/Handle.h"
 #include "tests/ui/UiDriver.h"
 
@@ -158,11 +159,22 @@ TEST_F(SetupUi, WelcomeStepShowsItsTextsAndTheExtractedPayload) {
     EXPECT_EQ(p.upper, 100);
     EXPECT_EQ(p.pos, 0);
 
-    // The payload is in the working folder before any step is taken.
+    // The whole payload is in the working folder, byte for byte, before any
+    // step is taken.
     std::string folder = uitest::WorkingFolderOf(uitest::ReadLog());
     ASSERT_FALSE(folder.empty());
-    EXPECT_TRUE(wintest::FileExists(folder + "GuidedSetup.exe"));
-    EXPECT_TRUE(wintest::FileExists(folder + "Snapharbor.exe"));
+    std::vector<std::string> expected;
+    for (unsigned id = 130; id <= 147; ++id) {
+        std::string name = payload::PayloadFileName(id);
+        if (name.empty())
+            continue;
+        expected.push_back(name);
+        std::string input = wintest::ReadBytes(uitest::WinePath(SETUP_PAYLOAD_DIR) + "\\" + name);
+        ASSERT_FALSE(input.empty()) << name;
+        EXPECT_TRUE(wintest::ReadBytes(folder + name) == input) << name << " differs";
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(wintest::FilesIn(folder), expected);
 
     std::vector<std::string> boot = InfoTexts(uitest::ReadLog(), "BootStrap");
     EXPECT_EQ(boot, (std::vector<std::string>{"Updating controls for step 0", "Controls updated"}));
@@ -288,20 +300,7 @@ TEST_F(SetupUi, WindowsBefore2000IsRefusedWithoutTouchingAnything) {
         ::RegSetValueExA(key.Get(), "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>("nt40"), 5),
         ERROR_SUCCESS);
     std::string temp = wintest::TempDirectory();
-    auto listTemp = [&] {
-        std::vector<std::string> names;
-        WIN32_FIND_DATAA data;
-        HANDLE find = ::FindFirstFileA((temp + "*").c_str(), &data);
-        if (find != INVALID_HANDLE_VALUE) {
-            do
-                names.push_back(data.cFileName);
-            while (::FindNextFileA(find, &data));
-            ::FindClose(find);
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    };
-    auto before = listTemp();
+    auto before = wintest::FilesIn(temp, true);
 
     SetupRun run(SetupExe());
     HWND box = uidriver::FindMessageBox("Setup", kWait);
@@ -313,7 +312,7 @@ TEST_F(SetupUi, WindowsBefore2000IsRefusedWithoutTouchingAnything) {
     ASSERT_TRUE(uidriver::AnswerMessageBox(box, IDOK));
     ASSERT_TRUE(run.Wait(kWait));
     EXPECT_EQ(wintest::ReadBytes(wintest::LogPath()), "");
-    EXPECT_EQ(listTemp(), before);
+    EXPECT_EQ(wintest::FilesIn(temp, true), before);
 }
 
 TEST_F(SetupUi, DllPlantedBesideSetupNeverRuns) {

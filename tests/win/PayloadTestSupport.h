@@ -71,8 +71,9 @@ inline LogEntry ExtractErrorAnyCode() {
     return {"error", "ResourceManager", "An error occurred while extracting resource", "*"};
 }
 
-// The names of the files directly in folder (which ends in a backslash), sorted.
-inline std::vector<std::string> FilesIn(const std::string& folder) {
+// The names directly in folder (which ends in a backslash), sorted: its files
+// only, or with withFolders its subfolders as well.
+inline std::vector<std::string> FilesIn(const std::string& folder, bool withFolders = false) {
     std::vector<std::string> names;
     struct Search {
         HANDLE handle;
@@ -86,8 +87,10 @@ inline std::vector<std::string> FilesIn(const std::string& folder) {
     if (search.handle == INVALID_HANDLE_VALUE)
         return names;
     do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(data.cFileName);
+        std::string name = data.cFileName;
+        bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if ((!isFolder || withFolders) && name != "." && name != "..")
+            names.push_back(name);
     } while (::FindNextFileA(search.handle, &data));
     std::sort(names.begin(), names.end());
     return names;

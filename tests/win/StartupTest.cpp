@@ -1,5 +1,6 @@
 #include "app/BootStrapApp.h"
 
+#include "PayloadTestSupport.h"
 #include "WinTestSupport.h"
 #include "tests/ui/UiDriver.h"
 
@@ -13,17 +14,7 @@
 namespace {
 
 std::vector<std::string> TempListing() {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA((wintest::TempDirectory() + "*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do
-            names.push_back(data.cFileName);
-        while (::FindNextFileA(find, &data));
-        ::FindClose(find);
-    }
-    std::sort(names.begin(), names.end());
-    return names;
+    return wintest::FilesIn(wintest::TempDirectory(), true);
 }
 
 TEST(Startup, ApplicationNameIsTheExecutableBaseName) {

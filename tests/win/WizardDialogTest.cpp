@@ -1,0 +1,110 @@
+// The wizard dialog run modally inside this test program (which carries
+// Setup.exe's resources), driven from a second thread, so the dialog's result
+// code can be checked.
+#include "wizard/BootStrapDlg.h"
+
+#include "PayloadTestSupport.h"
+#include "WinTestSupport.h"
+#include "platform/Handle.h"
+#include "tests/ui/UiDriver.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <functional>
+#include <thread>
+
+namespace {
+
+constexpr DWORD kWait = 15000;
+const char kFrameworkKey[] = "SOFTWARE\\Microsoft\\.NETFramework\\policy\\v1.1";
+
+// Runs the dialog to its end while drive works it from another thread.
+INT_PTR RunDialog(const std::function<void(HWND)>& drive) {
+    std::thread driver([&] {
+        HWND dlg = uidriver::FindTopWindow("Snapharbor Setup", kWait);
+        if (dlg)
+            drive(dlg);
+    });
+    INT_PTR result;
+    {
+        CBootStrapDlg dialog;
+        result = dialog.DoModal();
+    }
+    driver.join();
+    return result;
+}
+
+bool Reached(const std::vector<wintest::LogEntry>& entries, const std::string& text) {
+    for (const auto& e : entries)
+        if (e.text == text)
+            return true;
+    return false;
+}
+
+class WizardDialog : public ::testing::Test {
+protected:
+    void TearDown() override {
+        ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kFrameworkKey);
+        wintest::RemoveTree(wintest::WindowsDirectory() + "\\Microsoft.Net\\Framework\\v1.1.4322");
+    }
+    std::vector<wintest::LogEntry> Entries() const { return wintest::ReadEntries(log_.Content()); }
+    wintest::ScopedLogFile log_;
+};
+
+TEST_F(WizardDialog, CancelAndCloseEndWithIdCancelAndRemoveTheFolder) {
+    for (bool close : {false, true}) {
+        INT_PTR result = RunDialog([&](HWND dlg) {
+            if (close)
+                uidriver::CloseWindow(dlg);
+            else
+                uidriver::Click(dlg, IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+    }
+    auto entries = Entries();
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(entries.front().kind, "begin");
+    EXPECT_EQ(entries.back().kind, "end");
+    EXPECT_EQ(std::count_if(entries.begin(), entries.end(),
+                            [](const wintest::LogEntry& e) {
+                                return e.text == "Temp folder successfully deleted";
+                            }),
+              2);
+}
+
+TEST_F(WizardDialog, EnterWithNextDisabledDoesNotMoveTheWizard) {
+    INT_PTR result = RunDialog([&](HWND dlg) {
+        uidriver::Click(dlg, IDOK);
+        uidriver::WaitFor([&] { return uidriver::Visible(dlg, 1013); }, kWait);
+        // Enter reaches the dialog as the default button's command even while
+        // the button is disabled.
+        ::SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        uidriver::Click(dlg, IDCANCEL);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    auto entries = Entries();
+    EXPECT_TRUE(Reached(entries, "New step reached : 2"));
+    EXPECT_FALSE(Reached(entries, "Seeking next step for step 2"));
+}
+
+TEST_F(WizardDialog, WithoutAProductSetupWorkerTheRunEndsAsCancelled) {
+    HKEY raw = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kFrameworkKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                                nullptr, &raw, nullptr),
+              ERROR_SUCCESS);
+    platform::RegKey key(raw);
+    ::RegSetValueExA(key.Get(), "4322", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
+    std::string folder = wintest::WindowsDirectory() + "\\Microsoft.Net";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    ::CreateDirectoryA((folder + "\\Framework").c_str(), nullptr);
+    ::CreateDirectoryA((folder + "\\Framework\\v1.1.4322").c_str(), nullptr);
+
+    INT_PTR result = RunDialog([](HWND dlg) { uidriver::Click(dlg, IDOK); });
+    EXPECT_EQ(result, IDCANCEL);
+    auto entries = Entries();
+    EXPECT_TRUE(Reached(entries, "New step reached : 6"));
+    EXPECT_TRUE(Reached(entries, "The product setup launch is not part of this build"));
+}
+
+} // namespace
