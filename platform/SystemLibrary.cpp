@@ -4,6 +4,12 @@
 
 namespace platform {
 
+namespace {
+
+bool defaultDirectoriesSet = false;
+
+} // namespace
+
 void RestrictDllSearchPath() {
     // kernel32 itself is always loaded, so looking it up by handle loads nothing.
     HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
@@ -11,7 +17,7 @@ void RestrictDllSearchPath() {
     auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
         reinterpret_cast<void*>(::GetProcAddress(kernel, "SetDefaultDllDirectories")));
     if (setDefault != nullptr)
-        setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+        defaultDirectoriesSet = setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32) != FALSE;
     // Older systems without it still lose the current directory.
     ::SetDllDirectoryA("");
 }
@@ -28,9 +34,11 @@ Module LoadSystemLibrary(const char* name) {
         ::SetLastError(ERROR_FILENAME_EXCED_RANGE);
         return Module();
     }
-    // A full path with altered search: the DLL's own dependencies are looked
-    // up beside it, in the system folder, too.
-    return Module(::LoadLibraryExA(path->c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+    // The full path names the file. Its own dependencies follow the restricted
+    // default search where it is set; elsewhere the altered search looks for
+    // them beside it, in the system folder, too. (The two cannot be combined.)
+    DWORD flags = defaultDirectoriesSet ? 0 : LOAD_WITH_ALTERED_SEARCH_PATH;
+    return Module(::LoadLibraryExA(path->c_str(), nullptr, flags));
 }
 
 } // namespace platform

@@ -84,6 +84,21 @@ std::vector<std::string> InfoTexts(const std::vector<LogEntry>& entries, const c
     return out;
 }
 
+// Checks Next and Cancel during a step that lasts one second: the states are
+// only judged when the step's text shows both before and after reading them.
+void ExpectButtonsWhileTextShows(HWND dlg, const std::string& text, bool next, bool cancel) {
+    try {
+        bool nextEnabled = uidriver::Enabled(dlg, kNext);
+        bool cancelEnabled = uidriver::Enabled(dlg, kCancel);
+        if (uidriver::Text(dlg, kMain) != text)
+            return;
+        EXPECT_EQ(nextEnabled, next) << text;
+        EXPECT_EQ(cancelEnabled, cancel) << text;
+    } catch (const std::exception&) {
+        // The run ended in between.
+    }
+}
+
 // Every step change writes its four entries in order; returns the steps reached.
 std::vector<int> StepsReached(const std::vector<LogEntry>& entries) {
     std::vector<std::string> boot = InfoTexts(entries, "BootStrap");
@@ -187,14 +202,10 @@ TEST_F(SetupUi, FrameworkAbsentLeadsToTheLicence) {
     ASSERT_TRUE(dlg);
     ASSERT_TRUE(uidriver::Click(dlg, kNext));
     ASSERT_TRUE(WaitText(dlg, kRequired));
-    Controls c = Read(dlg);
-    if (!c.licence) { // the one-second step may already be over
-        EXPECT_FALSE(c.nextEnabled);
-        EXPECT_TRUE(c.cancelEnabled);
-    }
+    ExpectButtonsWhileTextShows(dlg, kRequired, false, true);
     // The decline button is the last of the group to be shown.
     ASSERT_TRUE(uidriver::WaitFor([&] { return uidriver::Visible(dlg, kDecline); }, kWait));
-    c = Read(dlg);
+    Controls c = Read(dlg);
     EXPECT_EQ(c.main, "");
     EXPECT_FALSE(c.nextEnabled);
     EXPECT_TRUE(c.cancelEnabled);
@@ -225,7 +236,7 @@ TEST_F(SetupUi, WithoutADownloadWorkerTheLicenceLeadsToTheErrorStep) {
     HWND dlg = run.Dialog();
     ASSERT_TRUE(dlg);
     ASSERT_TRUE(uidriver::Click(dlg, kNext));
-    ASSERT_TRUE(uidriver::WaitFor([&] { return uidriver::Visible(dlg, kLicence); }, kWait));
+    ASSERT_TRUE(uidriver::WaitFor([&] { return uidriver::Visible(dlg, kDecline); }, kWait));
     ASSERT_TRUE(uidriver::Click(dlg, kAccept));
     ASSERT_TRUE(uidriver::WaitFor([&] { return uidriver::Enabled(dlg, kNext); }, kWait));
     ASSERT_TRUE(uidriver::Click(dlg, kNext));
@@ -247,24 +258,8 @@ TEST_F(SetupUi, FrameworkPresentGoesThroughPreparing) {
     ASSERT_TRUE(uidriver::Click(dlg, kNext));
     // Preparing lasts one second with Next disabled; then the product setup
     // step, which in this build ends the run as cancelled.
-    std::string seen;
-    uidriver::WaitFor(
-        [&] {
-            if (!::IsWindow(dlg))
-                return true;
-            try {
-                if (uidriver::Text(dlg, kMain) == kPreparing) {
-                    seen = kPreparing;
-                    EXPECT_FALSE(uidriver::Enabled(dlg, kNext));
-                    EXPECT_TRUE(uidriver::Enabled(dlg, kCancel));
-                    return true;
-                }
-            } catch (const std::exception&) {
-                return true;
-            }
-            return false;
-        },
-        kWait);
+    if (WaitText(dlg, kPreparing))
+        ExpectButtonsWhileTextShows(dlg, kPreparing, false, true);
     DWORD code = 1;
     ASSERT_TRUE(run.Wait(kWait, &code));
     auto entries = uitest::ReadLog();
