@@ -43,7 +43,7 @@ bool Reached(const std::vector<wintest::LogEntry>& entries, const std::string& t
 }
 
 class WizardDialog : public ::testing::Test {
-protected:
+  protected:
     void TearDown() override {
         ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kFrameworkKey);
         wintest::RemoveTree(wintest::WindowsDirectory() + "\\Microsoft.Net\\Framework\\v1.1.4322");
@@ -71,6 +71,34 @@ TEST_F(WizardDialog, CancelAndCloseEndWithIdCancelAndRemoveTheFolder) {
                                 return e.text == "Temp folder successfully deleted";
                             }),
               2);
+}
+
+TEST_F(WizardDialog, BoldTitleFontAndTheIconWhenMinimised) {
+    LOGFONTA font = {};
+    HICON dragIcon = nullptr, bigIcon = nullptr, smallIcon = nullptr;
+    bool paintedMinimised = false;
+    RunDialog([&](HWND dlg) {
+        HFONT title =
+            reinterpret_cast<HFONT>(::SendMessageA(::GetDlgItem(dlg, 1008), WM_GETFONT, 0, 0));
+        ::GetObjectA(title, sizeof font, &font);
+        dragIcon = reinterpret_cast<HICON>(::SendMessageA(dlg, WM_QUERYDRAGICON, 0, 0));
+        bigIcon = reinterpret_cast<HICON>(::SendMessageA(dlg, WM_GETICON, ICON_BIG, 0));
+        smallIcon = reinterpret_cast<HICON>(::SendMessageA(dlg, WM_GETICON, ICON_SMALL, 0));
+        // Minimised, the dialog paints its icon itself and stays responsive.
+        ::ShowWindow(dlg, SW_MINIMIZE);
+        ::RedrawWindow(dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        paintedMinimised = ::IsIconic(dlg) && uidriver::Text(dlg, 1003).size() > 0;
+        ::ShowWindow(dlg, SW_RESTORE);
+        uidriver::Click(dlg, IDCANCEL);
+    });
+    EXPECT_EQ(font.lfHeight, -18);
+    EXPECT_EQ(font.lfWeight, FW_BOLD);
+    EXPECT_STREQ(font.lfFaceName, "Tahoma");
+    EXPECT_FALSE(font.lfItalic);
+    EXPECT_NE(dragIcon, nullptr);
+    EXPECT_EQ(bigIcon, dragIcon);
+    EXPECT_EQ(smallIcon, dragIcon);
+    EXPECT_TRUE(paintedMinimised);
 }
 
 TEST_F(WizardDialog, EnterWithNextDisabledDoesNotMoveTheWizard) {
