@@ -5,6 +5,8 @@
 
 #include "PayloadTestSupport.h"
 #include "WinTestSupport.h"
+#include "platform/Dialog.h"
+#include "platform/File.h"
 #include "platform/Handle.h"
 #include "tests/ui/UiDriver.h"
 
@@ -133,6 +135,56 @@ TEST_F(WizardDialog, WithoutAProductSetupWorkerTheRunEndsAsCancelled) {
     auto entries = Entries();
     EXPECT_TRUE(Reached(entries, "New step reached : 6"));
     EXPECT_TRUE(Reached(entries, "The product setup launch is not part of this build"));
+}
+
+// A dialog whose handlers raise on request, to see how the dialog layer
+// contains exceptions.
+class RaisingDialog : public platform::Dialog {
+  public:
+    static constexpr UINT kRaiseUser = WM_APP + 7, kRaiseFile = WM_APP + 8;
+    RaisingDialog() : platform::Dialog(102, nullptr) {}
+
+  protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR*) override {
+        if (message == kRaiseUser)
+            throw platform::UserException();
+        if (message == kRaiseFile)
+            throw platform::FileException(ERROR_DISK_FULL, "C:\\full.tmp");
+        if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+            EndDialog(IDCANCEL);
+            return true;
+        }
+        return false;
+    }
+};
+
+TEST(DialogLayer, UserExceptionsAreDroppedAndOthersReported) {
+    bool aliveAfterUser = false, boxAfterUser = true;
+    std::string reported;
+    std::thread driver([&] {
+        HWND dlg = uidriver::FindTopWindow("Snapharbor Setup", kWait);
+        if (!dlg)
+            return;
+        // Whatever happens below, the dialog is ended in the end.
+        struct Ender {
+            HWND dlg;
+            ~Ender() { ::PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0); }
+        } ender{dlg};
+        ::SendMessageA(dlg, RaisingDialog::kRaiseUser, 0, 0);
+        aliveAfterUser = ::IsWindow(dlg) != FALSE;
+        boxAfterUser = uidriver::FindMessageBox("Error", 500) != nullptr;
+        ::PostMessageA(dlg, RaisingDialog::kRaiseFile, 0, 0);
+        if (HWND box = uidriver::FindMessageBox("Error", kWait)) {
+            reported = uidriver::MessageBoxText(box);
+            uidriver::AnswerMessageBox(box, IDOK);
+        }
+    });
+    RaisingDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    driver.join();
+    EXPECT_TRUE(aliveAfterUser);
+    EXPECT_FALSE(boxAfterUser);
+    EXPECT_NE(reported.find("C:\\full.tmp"), std::string::npos) << reported;
 }
 
 } // namespace
