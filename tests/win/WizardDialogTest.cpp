@@ -27,6 +27,10 @@ INT_PTR RunDialog(const std::function<void(HWND)>& drive) {
         HWND dlg = uidriver::FindTopWindow("Snapharbor Setup", kWait);
         if (dlg)
             drive(dlg);
+        // Whatever the drive did, the dialog must end so the test ends; an abort
+        // ends it in every step (and is ignored once the window is gone).
+        if (dlg && !uidriver::WaitFor([&] { return !::IsWindow(dlg); }, 3000))
+            ::PostMessageA(dlg, WM_SETUP_ABORT, 0, 0);
     });
     INT_PTR result;
     {
