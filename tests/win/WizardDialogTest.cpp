@@ -107,6 +107,31 @@ TEST_F(WizardDialog, BoldTitleFontAndTheIconWhenMinimised) {
     EXPECT_TRUE(paintedMinimised);
 }
 
+TEST_F(WizardDialog, CancelInTheLicenceAndErrorStepsEndsWithIdCancel) {
+    for (bool toError : {false, true}) {
+        INT_PTR result = RunDialog([&](HWND dlg) {
+            uidriver::Click(dlg, IDOK);
+            uidriver::WaitFor([&] { return uidriver::Visible(dlg, 1013); }, kWait);
+            if (toError) {
+                uidriver::Click(dlg, 1012);
+                uidriver::WaitFor([&] { return uidriver::Enabled(dlg, IDOK); }, kWait);
+                uidriver::Click(dlg, IDOK);
+                uidriver::WaitFor(
+                    [&] {
+                        return uidriver::Text(dlg, 1003) ==
+                               "An error occurred while installing Snapharbor Beta.";
+                    },
+                    kWait);
+            }
+            uidriver::Click(dlg, IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL) << (toError ? "error step" : "licence step");
+    }
+    auto entries = Entries();
+    EXPECT_TRUE(Reached(entries, "Updating controls for step 7"));
+    EXPECT_FALSE(Reached(entries, "Seeking next step for step 7"));
+}
+
 TEST_F(WizardDialog, EnterWithNextDisabledDoesNotMoveTheWizard) {
     INT_PTR result = RunDialog([&](HWND dlg) {
         uidriver::Click(dlg, IDOK);
