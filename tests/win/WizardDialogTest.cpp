@@ -92,9 +92,12 @@ TEST_F(WizardDialog, BoldTitleFontAndTheIconWhenMinimised) {
         smallIcon = reinterpret_cast<HICON>(::SendMessageA(dlg, WM_GETICON, ICON_SMALL, 0));
         // Minimised, the dialog paints its icon itself and stays responsive.
         ::ShowWindow(dlg, SW_MINIMIZE);
+        bool iconic = uidriver::WaitFor([&] { return ::IsIconic(dlg) != FALSE; }, kWait);
         ::RedrawWindow(dlg, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        paintedMinimised = ::IsIconic(dlg) && uidriver::Text(dlg, 1003).size() > 0;
+        paintedMinimised = iconic && uidriver::Text(dlg, 1003).size() > 0;
         ::ShowWindow(dlg, SW_RESTORE);
+        uidriver::WaitFor([&] { return !::IsIconic(dlg) && uidriver::Visible(dlg, IDCANCEL); },
+                          kWait);
         uidriver::Click(dlg, IDCANCEL);
     });
     EXPECT_EQ(font.lfHeight, -18);
