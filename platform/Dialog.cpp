@@ -1,10 +1,15 @@
 #include "platform/Dialog.h"
 
-#include "platform/Exception.h"
-
 #include <commctrl.h>
 
 namespace platform {
+
+void ReportException(HWND owner, const Exception& exception, const char* caption) {
+    char text[1024];
+    if (!exception.GetErrorMessage(text, sizeof text))
+        CopyErrorText("An unexpected error occurred.", text, sizeof text);
+    ::MessageBoxA(owner, text, caption, MB_OK | MB_ICONEXCLAMATION);
+}
 
 void Control::Attach(HWND dialog, int id) {
     hwnd_ = ::GetDlgItem(dialog, id);
@@ -101,10 +106,7 @@ INT_PTR Dialog::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     } catch (const UserException&) {
         return TRUE;
     } catch (const Exception& e) {
-        char text[1024];
-        if (!e.GetErrorMessage(text, sizeof text))
-            CopyErrorText("An unexpected error occurred.", text, sizeof text);
-        ::MessageBoxA(hwnd_, text, nullptr, MB_OK | MB_ICONEXCLAMATION);
+        ReportException(hwnd_, e, nullptr);
         return TRUE;
     }
 }

@@ -2,6 +2,7 @@
 // A small modal-dialog layer over Win32: a dialog from a resource template, its
 // controls attached by id, and member strings pushed one way into controls.
 
+#include "platform/Exception.h"
 #include "platform/Handle.h"
 
 #include <string>
@@ -38,6 +39,10 @@ class DataExchange {
     HWND dialog_;
     bool attach_;
 };
+
+// Shows the exception's text (or a generic one when it has none) in a warning
+// message box owned by owner; caption null gives the system's "Error".
+void ReportException(HWND owner, const Exception& exception, const char* caption);
 
 class Dialog {
   public:

@@ -29,34 +29,13 @@ CBootStrapDlg::CBootStrapDlg(HWND parent) : platform::Dialog(IDD_BOOTSTRAP, pare
     tempFolder = CreateWorkingFolder("snapharbor", log);
     resources = new ResourceManager(log);
     resources->ExtractAllResources(tempFolder);
-    ResetDownloadTask();
-    ResetProcessTask();
+    // The task records start in their reset state (see their initialisers).
 }
 
 CBootStrapDlg::~CBootStrapDlg() {
     if (!tempFolder.empty())
         DeleteWorkingFolder(tempFolder, log);
     log->End();
-}
-
-void CBootStrapDlg::ResetDownloadTask() {
-    downloadTask.hwndNotify = nullptr;
-    downloadTask.host.clear();
-    downloadTask.port = 0;
-    downloadTask.remotePath.clear();
-    downloadTask.localFile.clear();
-    downloadTask.owner = nullptr;
-    downloadTask.cancelRequested = false;
-}
-
-void CBootStrapDlg::ResetProcessTask() {
-    processTask.hwndNotify = nullptr;
-    processTask.programPath.clear();
-    processTask.commandLine.clear();
-    processTask.workingFolder.clear();
-    processTask.exitCode = 0;
-    processTask.owner = nullptr;
-    processTask.cancelRequested = false;
 }
 
 void CBootStrapDlg::DoDataExchange(platform::DataExchange& dx) {
@@ -89,12 +68,11 @@ bool CBootStrapDlg::OnInitDialog() {
 void CBootStrapDlg::UpdateControls() {
     log->Info(kSection, "Updating controls for step " + std::to_string(step));
     const wizard::StepView& view = wizard::ViewOf(step);
-    detailText = "";
-    noteText = "";
     if (view.showWindow)
         ::ShowWindow(Handle(), SW_SHOW);
     mainText = view.mainText;
     detailText = view.detailText;
+    noteText = "";
     progressBar.Show(view.progressVisible);
     licencePrompt.Show(view.licenceVisible);
     licenceEdit.Show(view.licenceVisible);
@@ -110,28 +88,25 @@ void CBootStrapDlg::NextStep() {
     // check raises and the dialog stays where it is.
     bool frameworkMissing = step == StepWelcome && IsFrameworkMissing();
     wizard::StepExit exit = wizard::ExitOf(step, frameworkMissing);
+    // The step is set before its action, so a worker starts in its own step.
+    step = exit.next;
     switch (exit.action) {
     case wizard::StepAction::StartTimer:
-        step = exit.next;
         ::SetTimer(Handle(), StepTimerId, 1000, nullptr);
         break;
     case wizard::StepAction::LoadLicence: {
-        step = exit.next;
         ResourceManager licence(log);
         licenceEdit.SetText(licence.GetLicenseAgreement());
         declineRadio.SetCheck(true);
         break;
     }
     case wizard::StepAction::StartDownload:
-        step = exit.next;
         StartFrameworkDownload();
         break;
     case wizard::StepAction::StartInstall:
-        step = exit.next;
         StartFrameworkInstall();
         break;
     case wizard::StepAction::StartProductSetup:
-        step = exit.next;
         StartProductSetup();
         break;
     case wizard::StepAction::EndWithOk:
@@ -146,7 +121,7 @@ void CBootStrapDlg::NextStep() {
     log->Info(kSection, "New step reached : " + std::to_string(step));
 }
 
-bool CBootStrapDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR* result) {
+bool CBootStrapDlg::OnMessage(UINT message, WPARAM wParam, LPARAM, INT_PTR* result) {
     switch (message) {
     case WM_PAINT:
         if (!::IsIconic(Handle()))
@@ -199,7 +174,6 @@ bool CBootStrapDlg::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PT
         OnMissingWorker(static_cast<MissingWorker>(wParam));
         return true;
     }
-    (void)lParam;
     return false;
 }
 

@@ -53,8 +53,6 @@ class CBootStrapDlg : public platform::Dialog {
     enum class MissingWorker { Download, Install, ProductSetup };
     void ReportMissingWorker(MissingWorker worker);
     void OnMissingWorker(MissingWorker worker);
-    void ResetDownloadTask();
-    void ResetProcessTask();
 
     HICON icon = nullptr;
     WizardStep step = StepWelcome;

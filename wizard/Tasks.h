@@ -24,6 +24,7 @@ constexpr UINT WM_SETUP_ABORT = WM_USER + 103;             // status or 0, the t
 constexpr UINT WM_SETUP_HIDE = WM_USER + 104;              // 0, ProcessTask*
 constexpr UINT WM_SETUP_UPDATE_DATA = WM_USER + 105;       // 0, 0: push the strings
 
+// The initial values of both records are their reset state.
 struct DownloadTask {
     HWND hwndNotify = nullptr;
     std::string host;

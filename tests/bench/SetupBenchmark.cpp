@@ -1,6 +1,7 @@
 // Prints the figures of the installer's start: time from process start to the
 // wizard window, extraction throughput, and extraction against a plain
 // in-memory inflate of the same resources. Not a test: nothing here fails.
+#include "../win/WinTestSupport.h"
 #include "log/SessionLog.h"
 #include "payload/ResourceManager.h"
 #include "platform/Handle.h"
@@ -44,18 +45,6 @@ BOOL CALLBACK Collect(HMODULE module, LPCSTR type, LPSTR name, LONG_PTR context)
     return TRUE;
 }
 
-void RemoveTree(const std::string& folder) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = ::FindFirstFileA((folder + "*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do
-            ::DeleteFileA((folder + data.cFileName).c_str());
-        while (::FindNextFileA(find, &data));
-        ::FindClose(find);
-    }
-    ::RemoveDirectoryA(folder.c_str());
-}
-
 // Start of Setup.exe to its wizard being visible, in seconds.
 double StartupTime(const std::string& setup) {
     STARTUPINFOA si = {};
@@ -90,18 +79,17 @@ int main(int argc, char** argv) {
     std::printf("payload: %u resources, %.2f MB unpacked, %.2f MB packed\n",
                 unsigned(resources.size()), total / 1e6, packed / 1e6);
 
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
+    std::string temp = wintest::TempDirectory();
     SessionLog log("Snapharbor", 0, "BootStrap"); // no log file: entries are dropped
     std::vector<double> extract, inflate;
     for (int i = 0; i < runs; ++i) {
-        std::string folder = std::string(temp) + "bench" + std::to_string(i) + "\\";
+        std::string folder = temp + "bench" + std::to_string(i) + "\\";
         ::CreateDirectoryA(folder.c_str(), nullptr);
         ResourceManager manager(&log);
         double start = Now();
         manager.ExtractAllResources(folder);
         extract.push_back(Now() - start);
-        RemoveTree(folder);
+        wintest::RemoveTree(folder);
 
         start = Now();
         for (const Resource& r : resources) {

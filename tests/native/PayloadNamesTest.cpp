@@ -1,5 +1,7 @@
 #include "payload/PayloadNames.h"
 
+#include "tests/ExpectedPayload.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,26 +11,7 @@
 using payload::PayloadFileName;
 
 TEST(PayloadNames, TheFourteenPayloadFiles) {
-    const struct {
-        unsigned id;
-        const char* name;
-    } table[] = {
-        {130, "Snapharbor.exe"},
-        {131, "Tarvo.Glimmerbox.Common.dll"},
-        {132, "Tarvo.Glimmerbox.P2P.dll"},
-        {133, "Tarvo.dll"},
-        {134, "Tarvo.Windows.Forms.dll"},
-        {135, "Manifest.xml"},
-        {136, "WebServices.Extensions.dll"},
-        {137, "Tarvo.Drawing.dll"},
-        {138, "Snapharbor.Help.url"},
-        {139, "GuidedSetup.exe"},
-        {141, "Interop.ShellScripting.dll"},
-        {142, "Remover.exe"},
-        {146, "Interop.FirewallTypes.dll"},
-        {147, "Interop.NetConnections.dll"},
-    };
-    for (const auto& row : table)
+    for (const auto& row : kExpectedPayload)
         EXPECT_EQ(PayloadFileName(row.id), row.name) << row.id;
 }
 

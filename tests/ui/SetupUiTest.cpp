@@ -2,8 +2,8 @@
 #include "SetupRun.h"
 
 #include "../win/WinTestSupport.h"
-#include "payload/PayloadNames.h"
 #include "platform/Handle.h"
+#include "tests/ExpectedPayload.h"
 #include "tests/ui/UiDriver.h"
 
 #include <gtest/gtest.h>
@@ -26,34 +26,9 @@ const char kWelcome[] = "Welcome in the Snapharbor installer. Click next to cont
 const char kRequired[] = "The Microsoft .Net Framework is required.";
 const char kPreparing[] = "Preparing Snapharbor setup. Please wait...";
 const char kFailed[] = "An error occurred while installing Snapharbor Beta.";
-const char kFrameworkKey[] = "SOFTWARE\\Microsoft\\.NETFramework\\policy\\v1.1";
 
 std::string SetupExe() {
     return uitest::WinePath(SETUP_EXE);
-}
-
-std::string FrameworkFolder() {
-    return wintest::WindowsDirectory() + "\\Microsoft.Net\\Framework\\v1.1.4322";
-}
-
-void InstallFramework() {
-    HKEY raw = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kFrameworkKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                nullptr, &raw, nullptr),
-              ERROR_SUCCESS);
-    platform::RegKey key(raw);
-    ASSERT_EQ(::RegSetValueExA(key.Get(), "4322", 0, REG_SZ,
-                               reinterpret_cast<const BYTE*>("3706-4322"), 10),
-              ERROR_SUCCESS);
-    std::string path = wintest::WindowsDirectory() + "\\Microsoft.Net";
-    ::CreateDirectoryA(path.c_str(), nullptr);
-    ::CreateDirectoryA((path + "\\Framework").c_str(), nullptr);
-    ::CreateDirectoryA(FrameworkFolder().c_str(), nullptr);
-}
-
-void RemoveFramework() {
-    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kFrameworkKey);
-    wintest::RemoveTree(FrameworkFolder());
 }
 
 struct Controls {
@@ -136,12 +111,12 @@ void ExpectClosedRun(const std::vector<LogEntry>& entries) {
 class SetupUi : public ::testing::Test {
   protected:
     void SetUp() override {
-        RemoveFramework();
+        wintest::RemoveFramework();
         ::DeleteFileA(wintest::LogPath().c_str());
         ASSERT_TRUE(wintest::WriteBytes(wintest::LogPath(), ""));
     }
     void TearDown() override {
-        RemoveFramework();
+        wintest::RemoveFramework();
         ::DeleteFileA(wintest::LogPath().c_str());
     }
 
@@ -179,10 +154,8 @@ TEST_F(SetupUi, WelcomeStepShowsItsTextsAndTheExtractedPayload) {
     std::string folder = uitest::WorkingFolderOf(uitest::ReadLog());
     ASSERT_FALSE(folder.empty());
     std::vector<std::string> expected;
-    for (unsigned id = 130; id <= 147; ++id) {
-        std::string name = payload::PayloadFileName(id);
-        if (name.empty())
-            continue;
+    for (const ExpectedPayload& p : kExpectedPayload) {
+        std::string name = p.name;
         expected.push_back(name);
         std::string input = wintest::ReadBytes(uitest::WinePath(SETUP_PAYLOAD_DIR) + "\\" + name);
         ASSERT_FALSE(input.empty()) << name;
@@ -251,7 +224,7 @@ TEST_F(SetupUi, WithoutADownloadWorkerTheLicenceLeadsToTheErrorStep) {
 }
 
 TEST_F(SetupUi, FrameworkPresentGoesThroughPreparing) {
-    InstallFramework();
+    ASSERT_TRUE(wintest::InstallFramework());
     SetupRun run(SetupExe());
     HWND dlg = run.Dialog();
     ASSERT_TRUE(dlg);

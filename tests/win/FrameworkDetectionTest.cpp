@@ -11,11 +11,7 @@
 
 namespace {
 
-const char kKey[] = "SOFTWARE\\Microsoft\\.NETFramework\\policy\\v1.1";
-
-std::string FrameworkFolder() {
-    return wintest::WindowsDirectory() + "\\Microsoft.Net\\Framework\\v1.1.4322";
-}
+using wintest::FrameworkFolder;
 
 struct Value {
     DWORD type;
@@ -24,18 +20,13 @@ struct Value {
 
 class FrameworkDetection : public ::testing::Test {
   protected:
-    void SetUp() override { Clean(); }
-    void TearDown() override { Clean(); }
+    void SetUp() override { wintest::RemoveFramework(); }
+    void TearDown() override { wintest::RemoveFramework(); }
 
-    static void Clean() {
-        ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kKey);
-        wintest::RemoveTree(FrameworkFolder());
-        ::DeleteFileA(FrameworkFolder().c_str());
-    }
     static void SetValues(const std::vector<std::pair<std::string, Value>>& values) {
         HKEY raw = nullptr;
-        ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                    nullptr, &raw, nullptr),
+        ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, wintest::kFrameworkKey, 0, nullptr, 0,
+                                    KEY_ALL_ACCESS, nullptr, &raw, nullptr),
                   ERROR_SUCCESS);
         platform::RegKey key(raw);
         for (const auto& [name, v] : values)
@@ -44,13 +35,7 @@ class FrameworkDetection : public ::testing::Test {
                                        static_cast<DWORD>(v.data.size())),
                       ERROR_SUCCESS);
     }
-    static void MakeFolder() {
-        std::string path = wintest::WindowsDirectory() + "\\Microsoft.Net";
-        ::CreateDirectoryA(path.c_str(), nullptr);
-        path += "\\Framework";
-        ::CreateDirectoryA(path.c_str(), nullptr);
-        ASSERT_TRUE(::CreateDirectoryA(FrameworkFolder().c_str(), nullptr));
-    }
+    static void MakeFolder() { ASSERT_TRUE(wintest::MakeFrameworkFolder()); }
 };
 
 const std::string kDword("\x01\x00\x00\x00", 4);
@@ -95,9 +80,8 @@ TEST_F(FrameworkDetection, ValueLargerThanItsBufferIsMissing) {
 TEST_F(FrameworkDetection, ValueWithoutFolderOrWithAFileIsMissing) {
     SetValues({{"4322", {REG_SZ, std::string("3706-4322", 10)}}});
     EXPECT_TRUE(IsFrameworkMissing());
-    std::string path = wintest::WindowsDirectory() + "\\Microsoft.Net";
-    ::CreateDirectoryA(path.c_str(), nullptr);
-    ::CreateDirectoryA((path + "\\Framework").c_str(), nullptr);
+    ASSERT_TRUE(wintest::MakeFrameworkFolder());
+    wintest::RemoveTree(FrameworkFolder());
     ASSERT_TRUE(wintest::WriteBytes(FrameworkFolder(), "not a folder"));
     EXPECT_TRUE(IsFrameworkMissing());
     EXPECT_TRUE(IsFrameworkMissing());

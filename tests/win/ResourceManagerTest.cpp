@@ -7,6 +7,7 @@
 #include "WinTestSupport.h"
 #include "log/SessionLog.h"
 #include "platform/Handle.h"
+#include "tests/ExpectedPayload.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -26,27 +27,8 @@ using wintest::ScopedLogFile;
 
 namespace {
 
-struct Payload {
-    unsigned id;
-    const char* name;
-};
-
-const Payload kPayload[] = {
-    {130, "Snapharbor.exe"},
-    {131, "Tarvo.Glimmerbox.Common.dll"},
-    {132, "Tarvo.Glimmerbox.P2P.dll"},
-    {133, "Tarvo.dll"},
-    {134, "Tarvo.Windows.Forms.dll"},
-    {135, "Manifest.xml"},
-    {136, "WebServices.Extensions.dll"},
-    {137, "Tarvo.Drawing.dll"},
-    {138, "Snapharbor.Help.url"},
-    {139, "GuidedSetup.exe"},
-    {141, "Interop.ShellScripting.dll"},
-    {142, "Remover.exe"},
-    {146, "Interop.FirewallTypes.dll"},
-    {147, "Interop.NetConnections.dll"},
-};
+using Payload = ExpectedPayload;
+const auto& kPayload = kExpectedPayload;
 
 SessionLog MakeLog() {
     return SessionLog("Snapharbor", 0, "BootStrap");

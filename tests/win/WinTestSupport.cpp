@@ -96,4 +96,35 @@ ScopedFolder::~ScopedFolder() {
     RemoveTree(path_);
 }
 
+const char kFrameworkKey[] = "SOFTWARE\\Microsoft\\.NETFramework\\policy\\v1.1";
+
+std::string FrameworkFolder() {
+    return WindowsDirectory() + "\\Microsoft.Net\\Framework\\v1.1.4322";
+}
+
+bool MakeFrameworkFolder() {
+    std::string path = WindowsDirectory() + "\\Microsoft.Net";
+    ::CreateDirectoryA(path.c_str(), nullptr);
+    ::CreateDirectoryA((path + "\\Framework").c_str(), nullptr);
+    return ::CreateDirectoryA(FrameworkFolder().c_str(), nullptr) ||
+           ::GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+bool InstallFramework() {
+    HKEY raw = nullptr;
+    if (::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kFrameworkKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                          &raw, nullptr) != ERROR_SUCCESS)
+        return false;
+    platform::RegKey key(raw);
+    return ::RegSetValueExA(key.Get(), "4322", 0, REG_SZ,
+                            reinterpret_cast<const BYTE*>("3706-4322"), 10) == ERROR_SUCCESS &&
+           MakeFrameworkFolder();
+}
+
+void RemoveFramework() {
+    ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kFrameworkKey);
+    RemoveTree(FrameworkFolder());
+    ::DeleteFileA(FrameworkFolder().c_str());
+}
+
 } // namespace wintest

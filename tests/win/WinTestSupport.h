@@ -42,4 +42,14 @@ class ScopedFolder {
 // Deletes a folder tree; missing is fine.
 void RemoveTree(const std::string& path);
 
+// The Framework 1.1 as detection sees it: the policy key and the folder.
+extern const char kFrameworkKey[]; // under HKEY_LOCAL_MACHINE
+std::string FrameworkFolder();     // <Windows>\Microsoft.Net\Framework\v1.1.4322
+// Creates the Framework folder and its parents; false when it cannot.
+bool MakeFrameworkFolder();
+// Writes the value "4322" and the folder: the machine then has the Framework.
+bool InstallFramework();
+// Removes the key, and the folder (or a file of its name).
+void RemoveFramework();
+
 } // namespace wintest

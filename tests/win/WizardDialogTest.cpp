@@ -19,7 +19,6 @@
 namespace {
 
 constexpr DWORD kWait = 15000;
-const char kFrameworkKey[] = "SOFTWARE\\Microsoft\\.NETFramework\\policy\\v1.1";
 
 // Runs the dialog to its end while drive works it from another thread.
 INT_PTR RunDialog(const std::function<void(HWND)>& drive) {
@@ -50,10 +49,7 @@ bool Reached(const std::vector<wintest::LogEntry>& entries, const std::string& t
 
 class WizardDialog : public ::testing::Test {
   protected:
-    void TearDown() override {
-        ::RegDeleteKeyA(HKEY_LOCAL_MACHINE, kFrameworkKey);
-        wintest::RemoveTree(wintest::WindowsDirectory() + "\\Microsoft.Net\\Framework\\v1.1.4322");
-    }
+    void TearDown() override { wintest::RemoveFramework(); }
     std::vector<wintest::LogEntry> Entries() const { return wintest::ReadEntries(log_.Content()); }
     wintest::ScopedLogFile log_;
 };
@@ -151,16 +147,7 @@ TEST_F(WizardDialog, EnterWithNextDisabledDoesNotMoveTheWizard) {
 }
 
 TEST_F(WizardDialog, WithoutAProductSetupWorkerTheRunEndsAsCancelled) {
-    HKEY raw = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kFrameworkKey, 0, nullptr, 0, KEY_ALL_ACCESS,
-                                nullptr, &raw, nullptr),
-              ERROR_SUCCESS);
-    platform::RegKey key(raw);
-    ::RegSetValueExA(key.Get(), "4322", 0, REG_SZ, reinterpret_cast<const BYTE*>(""), 1);
-    std::string folder = wintest::WindowsDirectory() + "\\Microsoft.Net";
-    ::CreateDirectoryA(folder.c_str(), nullptr);
-    ::CreateDirectoryA((folder + "\\Framework").c_str(), nullptr);
-    ::CreateDirectoryA((folder + "\\Framework\\v1.1.4322").c_str(), nullptr);
+    ASSERT_TRUE(wintest::InstallFramework());
 
     INT_PTR result = RunDialog([](HWND dlg) { uidriver::Click(dlg, IDOK); });
     EXPECT_EQ(result, IDCANCEL);

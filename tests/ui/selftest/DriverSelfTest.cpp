@@ -4,6 +4,7 @@
 // process is terminated on every failure path.
 #include "tests/ui/UiDriver.h"
 
+#include "TestDialogShared.h"
 #include "platform/Handle.h"
 
 #include <windows.h>
@@ -16,30 +17,16 @@
 
 namespace {
 
+using namespace testdialog;
+
 constexpr char kCaption[] = "Driver Test Dialog";
 constexpr DWORD kWaitMs = 10000;
 
-constexpr int kStatus = 1003;
-constexpr int kProgress = 1002;
-constexpr int kOptionA = 1012;
-constexpr int kOptionB = 1013;
-constexpr int kLongText = 1014;
-constexpr int kToggled = 1015;
-constexpr int kNotified = 1016;
-constexpr int kHang = 1017;
 constexpr int kNoSuchControl = 4242;
 
 void Expect(bool ok, const std::string& what) {
     if (!ok)
         throw std::runtime_error(what);
-}
-
-// The text TestDialog puts into its edit control.
-std::string LongText() {
-    std::string text;
-    for (int line = 1; line <= 450; ++line)
-        text += "line " + std::to_string(line) + " of 450: the quick brown fox jumps over it\r\n";
-    return text;
 }
 
 std::wstring ExeFolder() {

@@ -9,34 +9,21 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "TestDialogShared.h"
+
 #include <algorithm>
 #include <string>
 
 namespace {
 
+using namespace testdialog;
+
 constexpr int kDialog = 100;
-constexpr int kStatus = 1003;
-constexpr int kProgress = 1002;
-constexpr int kOptionA = 1012;
-constexpr int kOptionB = 1013;
-constexpr int kLongText = 1014;
-constexpr int kToggled = 1015;
-constexpr int kNotified = 1016;
-constexpr int kHang = 1017;
 // Longer than the driver's 5 s reply timeout, so that a driver waiting for the
 // reply without limit is caught.
 constexpr DWORD kHangMs = 7000;
 
 int nextClicks = 0;
-
-// About 23 KB, above the sizes a fixed text buffer would typically hold.
-// DriverSelfTest rebuilds the same text to compare, so keep the two in step.
-std::string LongText() {
-    std::string text;
-    for (int line = 1; line <= 450; ++line)
-        text += "line " + std::to_string(line) + " of 450: the quick brown fox jumps over it\r\n";
-    return text;
-}
 
 void OnNext(HWND dlg) {
     ++nextClicks;
